@@ -13,8 +13,8 @@ namespace {
 const std::string k255(255, 'e'), k300(300, 't');
 
 const vtxt_StringTableEntry kEntries[] = {
-    {1, "Hello"},      {2, k300.c_str()}, {3, k255.c_str()}, {4, nullptr},
-    {1, "Overridden"}, {5, "0123456789"}, {6, ""},
+    {1, "Hello"},  {2, k300.c_str()}, {3, k255.c_str()}, {4, nullptr},
+    {4, "Hidden"}, {1, "Overridden"}, {5, "0123456789"}, {6, ""},
 };
 const vtxt_StringTable kTable = {kEntries, sizeof kEntries / sizeof kEntries[0]};
 
