@@ -92,6 +92,7 @@ TEST(Resource, LoadOnOwnedTexts) {
 TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
     char area[10];
     std::memset(area, '#', sizeof area);
+    area[1] = '\0';
     Text attached;
     attached.Attach(area + 1, 4);
     attached.Load(&kTable, 2);
