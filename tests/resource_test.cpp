@@ -81,12 +81,6 @@ TEST(Resource, LoadOnOwnedTexts) {
     none.Load(&kTable, 2);
     EXPECT_EQ(std::string(none), k300);
     EXPECT_EQ(none.SizeGet(), 512);
-
-    Text flags;
-    flags.CaseSensitivitySet(false);
-    flags.SearchForwardSet(false);
-    flags.Load(&kTable, 5);
-    EXPECT_FALSE(flags.IsCaseSensitive() || flags.IsSearchForward());
 }
 
 TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
