@@ -13,7 +13,10 @@ namespace {
 // The platform's lookup: copies the string cut to size - 1 characters,
 // NUL-terminated, and returns the count copied. Never called with a size
 // below 1 (LoadStringA would then hand out a pointer instead of copying).
+// The buffer is emptied first so that a lookup that finds nothing and writes
+// nothing still leaves an empty string.
 int LookUp(HINSTANCE module, unsigned int id, char* buffer, int size) {
+    buffer[0] = '\0';
 #if defined(_WIN32)
     return LoadStringA(module, id, buffer, size);
 #else
