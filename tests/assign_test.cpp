@@ -100,8 +100,15 @@ TEST(Append, SelfAppendWithAndWithoutGrowth) {
     tight += tight;
     Text viaPointer = Text("ab") + "c";
     viaPointer += static_cast<const char*>(static_cast<char*>(viaPointer));
-    for (const Text* t : {&roomy, &tight, &viaPointer})
+    Text viaAlias = Text("ab") + "c"; // another Text attached to its buffer
+    Text alias;
+    alias.Attach(static_cast<char*>(viaAlias));
+    viaAlias += alias;
+    for (const Text* t : {&roomy, &tight, &viaPointer, &viaAlias})
         EXPECT_EQ(Str(*t), "abcabc");
+    alias.Attach(static_cast<char*>(viaAlias));
+    viaAlias = alias; // copied before the old buffer is released
+    EXPECT_EQ(Str(viaAlias), "abcabc");
 }
 
 TEST(Append, TooSmallChangesNothing) {
