@@ -31,6 +31,19 @@ public:
     int Count() const { return g_watchedDeletes; }
 };
 
+// False where a tool has taken over this file's operator delete[] (valgrind
+// does unless run with --soname-synonyms=somalloc=nouserintercepts).
+bool CountingWorks() {
+    DeleteWatch watch(new char[1]);
+    delete[] static_cast<const char*>(g_watched);
+    if (watch.Count() == 0)
+        return false; // really released
+    std::free(const_cast<void*>(g_watched));
+    return true;
+}
+
+constexpr const char* kNoCounting = "operator delete[] is intercepted; releases cannot be counted";
+
 // How often f releases the owned buffer p; p is released once afterwards.
 template <class F> int ReleasesDuring(char* p, F f) {
     int count;
@@ -193,6 +206,8 @@ TEST(Storage, AttachWorksInTheCallersArray) {
 }
 
 TEST(Storage, BuffersAreReleasedOnlyByTheirOwner) {
+    if (!CountingWorks())
+        GTEST_SKIP() << kNoCounting;
     std::optional<Text> t(std::in_place, "abc");
     EXPECT_EQ(ReleasesDuring(*t,
                              [&] {
@@ -219,6 +234,8 @@ TEST(Storage, BuffersAreReleasedOnlyByTheirOwner) {
 }
 
 TEST(Storage, FlagAsTempHandsTheBufferOverOnce) {
+    if (!CountingWorks())
+        GTEST_SKIP() << kNoCounting;
     char* raw = new char[4];
     std::strcpy(raw, "abc");
     EXPECT_EQ(ReleasesDuring(raw,
