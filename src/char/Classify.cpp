@@ -1,6 +1,7 @@
 // Char: classification and case conversion through the C library.
 #include "VorelText.h"
 #include "char/CLibraryValue.h"
+#include "char/CaseMap.h"
 
 #include <cctype>
 
@@ -49,12 +50,12 @@ bool Char::IsWhiteSpace() {
 }
 
 char Char::ToLower() {
-    value = static_cast<char>(std::tolower(CLibraryValue(value)));
+    value = detail::LowerByte(value);
     return value;
 }
 
 char Char::ToUpper() {
-    value = static_cast<char>(std::toupper(CLibraryValue(value)));
+    value = detail::UpperByte(value);
     return value;
 }
 
