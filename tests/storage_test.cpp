@@ -1,4 +1,5 @@
 // Text object and storage: sizes, ownership states and the take-over protocol.
+#include "AllocationCount.h"
 #include "VorelText.h"
 #include "text/Storage.h"
 
@@ -16,29 +17,28 @@ using VorelText::Text;
 
 namespace {
 
-// delete[] of the watched pointer is counted, not performed, so that a
-// second release shows as a count of 2 instead of a crash.
-const void* g_watched = nullptr;
-int g_watchedDeletes = 0;
-
+// Counts delete[] of p for its lifetime without releasing it (see
+// AllocationCount.h).
 class DeleteWatch {
 public:
-    explicit DeleteWatch(const void* p) {
-        g_watched = p;
-        g_watchedDeletes = 0;
-    }
-    ~DeleteWatch() { g_watched = nullptr; }
-    int Count() const { return g_watchedDeletes; }
+    explicit DeleteWatch(const void* p) { vtest::WatchDeletes(p); }
+    ~DeleteWatch() { vtest::WatchDeletes(nullptr); }
+    int Count() const { return vtest::WatchedDeletes(); }
 };
 
 // False where a tool has taken over this file's operator delete[] (valgrind
 // does unless run with --soname-synonyms=somalloc=nouserintercepts).
 bool CountingWorks() {
-    DeleteWatch watch(new char[1]);
-    delete[] static_cast<const char*>(g_watched);
-    if (watch.Count() == 0)
+    char* volatile probe = new char[1];
+    int count = 0;
+    {
+        DeleteWatch watch(probe);
+        delete[] probe;
+        count = watch.Count();
+    }
+    if (count == 0)
         return false; // really released
-    std::free(const_cast<void*>(g_watched));
+    delete[] probe;   // unwatched now: released for real
     return true;
 }
 
@@ -70,24 +70,6 @@ struct SizingText : Text {
 };
 
 } // namespace
-
-void* operator new[](std::size_t n) {
-    if (void* p = std::malloc(n == 0 ? 1 : n))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete[](void* p) noexcept {
-    if (p != nullptr && p == g_watched) {
-        ++g_watchedDeletes;
-        return;
-    }
-    std::free(p);
-}
-
-void operator delete[](void* p, std::size_t) noexcept {
-    operator delete[](p);
-}
 
 TEST(Storage, DefaultHasNoBuffer) {
     Text t;
