@@ -236,10 +236,13 @@ public:
  * Storage: growth and the assignments from a C string or a Char use
  * CalcBufSize(n), the next multiple of 256 above n. Construction from a C
  * string and copies reserve 65,536 bytes per started block of 256 characters,
- * so short texts can be appended to without moving. Results of operator+ and
+ * so short texts can be appended to without moving; beyond 8,388,351
+ * characters, where that would not fit an int, they take CalcBufSize(n)
+ * (n + 1 at the very top of the int range). Results of operator+ and
  * SubString hold exactly their length plus one. An attached or temporary Text
  * never grows: an append that does not fit throws VTXT_BUFFER_TOO_SMALL before
- * anything changes. Lengths that do not fit an int throw std::length_error.
+ * anything changes. Lengths or sizes that do not fit an int throw
+ * std::length_error.
  *
  * Two traps of this interface:
  *   - A NON-CONST char* argument selects the formatting constructor
@@ -256,8 +259,11 @@ public:
     /* Copies src up to its first NUL, or takes src's buffer over when src is
      * temporary. Copies both flags. */
     Text(const Text& src);
-    /* Formats like printf. A NULL or empty format gives a Text without a
-     * buffer. See the trap above: only a non-const char* selects this. */
+    /* Formats like printf; the buffer always holds the whole result (256
+     * bytes per started block of the format's length, or of the result's when
+     * longer). A NULL or empty format, or one the C library cannot format (an
+     * encoding error), gives a Text without a buffer. A formatted NUL ends
+     * the text. See the trap above: only a non-const char* selects this. */
     Text(char* format, ...);
     /* Reads string `id` from the module's string table (see Load). */
     Text(HINSTANCE module, unsigned int id);
@@ -314,7 +320,7 @@ public:
     long ToLong() const;
     double ToDouble() const;
 
-    /* Element access; the index is not checked (keep 0..size-1). SetAt does
+    /* Element access, unchecked in release builds (keep 0..size-1). SetAt does
      * not change the length, so a NUL shortens only what strlen sees. */
     void SetAt(int index, char c);
     /* The buffer itself, writable; NULL without one. Valid until the buffer

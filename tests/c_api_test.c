@@ -68,7 +68,16 @@ static void comparisons(void) {
     check(vtxt_Text__stricmp(hello, upper) == 0 && vtxt_Text__strnicmp(a, z, 1) == -1, "stricmp");
 }
 
+static void string_table(void) {
+    static const vtxt_StringTableEntry entries[] = {{7, "seven"}};
+    static const vtxt_StringTable table = {entries, 1};
+    char buffer[4];
+    check(vtxt_LoadString(&table, 7, buffer, sizeof buffer) == 3 && strcmp(buffer, "sev") == 0,
+          "vtxt_LoadString");
+}
+
 int main(void) {
+    string_table();
     conversions();
     searches();
     copies();
