@@ -1,5 +1,6 @@
 // C copy, join and compare functions: the bytes written, the errors and the
 // -1/0/1 signed order.
+#include "AllocationCount.h"
 #include "VorelText.h"
 #include "capi_guard.h"
 
@@ -25,6 +26,30 @@ std::string Repeat(std::size_t n) {
 }
 
 } // namespace
+
+TEST(CapiFrame, WrappersNeverReleaseCallersArrays) {
+    if (!vtest::ArrayAllocationsCounted())
+        GTEST_SKIP() << "array delete is not ours to count under this tool";
+    char* src = new char[8];
+    std::strcpy(src, "b,c");
+    char* dst = new char[32];
+    for (char* watched : {src, dst}) {
+        vtest::WatchDeletes(watched);
+        char* saved = nullptr;
+        vtxt_Text_strcpy(dst, src);
+        vtxt_Text_strncpy(dst, src, 2);
+        vtxt_Text_strcat(dst, 32, src);
+        vtxt_Text_strncat(dst, src, 1);
+        vtxt_Text__stricmp(dst, src);
+        vtxt_Text_strpbrk(dst, src);
+        vtxt_Text_strtok_r(dst, src, &saved);
+        EXPECT_EQ(vtest::WatchedDeletes(), 0);
+        vtest::WatchDeletes(nullptr);
+    }
+    EXPECT_STREQ(src, "b,c");
+    delete[] src;
+    delete[] dst;
+}
 
 TEST(CapiCopy, StrcpyWritesSourceAndOneTerminator) {
     GuardedArray dst(8);
