@@ -1,18 +1,22 @@
 // C function: substring search.
 #include "VorelText.h"
+#include "capi/Frame.h"
 
-#include <cstring>
+using VorelText::Text;
 
 extern "C" {
 
-// Every start position of a non-empty haystack is tried, leftmost first; an
-// empty needle matches at the start. That is exactly the C library's strstr,
-// whose linear-time search is used. An empty haystack has no start position
-// to try, so it gives NULL even for an empty needle.
+// Every start position of a non-empty haystack is tried, leftmost first, and
+// an empty needle matches at the first: exactly what FindString gives. An
+// empty haystack has no start position to try, so even "" is not found there.
 char* vtxt_Text_strstr(char* haystack, char* needle) {
-    if (haystack == nullptr || haystack[0] == '\0')
+    Text hay;
+    hay.Attach(haystack);
+    if (hay.IsEmpty())
         return nullptr;
-    return std::strstr(haystack, needle != nullptr ? needle : "");
+    Text pattern;
+    pattern.Attach(needle);
+    return VorelText::detail::PointerAt(haystack, hay.FindString(pattern));
 }
 
 } // extern "C"
