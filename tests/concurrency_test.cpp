@@ -17,7 +17,7 @@ namespace {
 
 char shared[] = "alpha, beta;  gamma\xE9 delta,epsilon";
 
-// A run of Text and C-function work whose results are summed up in a string.
+// A run of Text and C-function work, its results summed up in a string.
 std::string Work(int round) {
     std::string out;
     Text text(static_cast<const char*>(shared));
@@ -36,7 +36,20 @@ std::string Work(int round) {
     out += std::to_string(joined.Compare(text, 40)) + std::to_string(joined.FindString(delimiters));
     out += std::to_string(text.FindCharacter('\xE9')) + static_cast<char*>(joined);
 
-    out += std::to_string(vtxt_Text_strlen(shared));
+    // The C functions: the shared array only read, the rest in this thread's arrays.
+    char set[] = ",;";
+    char copy[sizeof shared];
+    char word[] = "BETA";
+    out += std::to_string(vtxt_Text_strlen(shared)) +
+           std::to_string(vtxt_Text_strcspn(shared, set)) +
+           std::to_string(
+               vtxt_Text__stricmp(vtxt_Text_strstr(shared, const_cast<char*>("beta")), word));
+    vtxt_Text_strncpy(copy, shared, round);
+    vtxt_Text_strcat(copy, sizeof copy, vtxt_Text_strrchr(shared, ' '));
+    char* saved = nullptr;
+    for (char* token = vtxt_Text_strtok_r(copy, set, &saved); token != nullptr;
+         token = vtxt_Text_strtok_r(nullptr, set, &saved))
+        out += std::string(token) + vtxt_Text_toupper(token[0]) + '|';
     return out;
 }
 

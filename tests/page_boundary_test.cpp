@@ -187,3 +187,90 @@ TEST(PageBoundary, TextWritesStayInsideAttachedArrays) {
         }
     });
 }
+
+TEST(PageBoundary, CSearchFunctions) {
+    ForEachPlacement([](const std::string& s, char* subject, auto placeOperand) {
+        const std::string where = "length " + std::to_string(s.size());
+        auto offset = [&](const char* p) { return p == nullptr ? -1 : Index(p - subject); };
+        EXPECT_EQ(vtxt_Text_strlen(subject), static_cast<int>(s.size())) << where;
+        for (char c : kAlphabet + "z" + '\0') {
+            const int high = 0x300 | static_cast<unsigned char>(c); // only the low 8 bits count
+            EXPECT_EQ(offset(vtxt_Text_strchr(subject, high)), c ? Index(s.find(c)) : -1) << where;
+            EXPECT_EQ(offset(vtxt_Text_strrchr(subject, c)), c ? Index(s.rfind(c)) : -1) << where;
+        }
+        for (const std::string& operand : Operands(s)) {
+            char* other = placeOperand(operand);
+            const std::string with = where + ", operand \"" + operand + "\"";
+            EXPECT_EQ(offset(vtxt_Text_strpbrk(subject, other)), Index(s.find_first_of(operand)))
+                << with;
+            const std::size_t in = s.find_first_not_of(operand), out = s.find_first_of(operand);
+            EXPECT_EQ(vtxt_Text_strspn(subject, other), Index(std::min(in, s.size()))) << with;
+            EXPECT_EQ(vtxt_Text_strcspn(subject, other), Index(std::min(out, s.size()))) << with;
+            EXPECT_EQ(offset(vtxt_Text_strstr(subject, other)),
+                      s.empty() ? -1 : Index(s.find(operand)))
+                << with;
+            for (bool ignoreCase : {false, true})
+                for (unsigned int n : {0u, 1u, 8u, 64u, UINT_MAX}) {
+                    auto compare = ignoreCase ? vtxt_Text__strnicmp : vtxt_Text_strncmp;
+                    EXPECT_EQ(compare(subject, other, n), Order(s, operand, n, ignoreCase)) << with;
+                    EXPECT_EQ(compare(other, subject, n), Order(operand, s, n, ignoreCase)) << with;
+                }
+            EXPECT_EQ(vtxt_Text_strcmp(subject, other), Order(s, operand, UINT_MAX, false));
+            EXPECT_EQ(vtxt_Text__stricmp(other, subject), Order(operand, s, UINT_MAX, true));
+        }
+        // Tokens last: they cut the subject in place.
+        char delimiters[] = ", ";
+        std::string expected = s;
+        char* saved = nullptr;
+        char* str = subject;
+        for (std::size_t from = 0;; str = nullptr) {
+            const std::size_t begin = std::min(s.find_first_not_of(delimiters, from), s.size());
+            const std::size_t end = std::min(s.find_first_of(delimiters, begin), s.size());
+            char* token = vtxt_Text_strtok_r(str, delimiters, &saved);
+            if (begin == end) {
+                EXPECT_EQ(token, nullptr) << where;
+                break;
+            }
+            EXPECT_EQ(offset(token), Index(begin)) << where;
+            if (end == s.size())
+                break;
+            expected[end] = '\0';
+            from = end + 1;
+        }
+        EXPECT_EQ(std::string(subject, s.size()), expected) << where;
+    });
+}
+
+TEST(PageBoundary, CCopiesWriteNothingPastTheirDestination) {
+    static GuardedPage destinations;
+    ForEachPlacement([](const std::string& s, char* source, auto) {
+        const std::string where = "length " + std::to_string(s.size());
+        const std::size_t n = s.size();
+        char* dst = destinations.AtEnd(std::string(n + 1, '-'));
+        EXPECT_EQ(vtxt_Text_strcpy(dst, source), dst);
+        EXPECT_EQ(std::string(dst, n + 1), s + '\0') << where;
+        for (std::size_t count : {std::size_t{0}, n / 2, n, n + 5}) {
+            const std::size_t m = std::min(count, n);
+            dst = destinations.AtEnd(std::string(m + 1, '-'));
+            EXPECT_EQ(vtxt_Text_strncpy(dst, source, static_cast<int>(count)), dst);
+            EXPECT_EQ(std::string(dst, m + 1), s.substr(0, m) + '\0') << where;
+            // strncat of the same count after a prefix, in exactly its room.
+            const std::string prefix = s.substr(n - m);
+            dst = destinations.AtEnd(prefix + '\0' + std::string(m, '-'));
+            EXPECT_EQ(vtxt_Text_strncat(dst, source, static_cast<int>(count)), dst);
+            EXPECT_EQ(std::string(dst, prefix.size() + m + 1), prefix + s.substr(0, m) + '\0');
+        }
+        // strcat within a capacity that ends at the page's end, then one short.
+        const std::string prefix = s.substr(0, n % 7);
+        for (std::size_t shortBy : {std::size_t{0}, std::min<std::size_t>(n, 1)}) {
+            const std::string before = prefix + '\0' + std::string(n - shortBy, '-');
+            dst = destinations.AtEnd(before);
+            const int capacity = static_cast<int>(before.size());
+            const bool fits = shortBy == 0;
+            EXPECT_EQ(vtxt_Text_strcat(dst, capacity, source), fits ? dst : nullptr) << where;
+            EXPECT_EQ(std::string(dst, before.size()),
+                      fits ? (prefix + s + '\0').substr(0, before.size()) : before)
+                << where;
+        }
+    });
+}
