@@ -260,23 +260,9 @@ void Conversions(vfuzz::Input& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vfuzz::Input in(data, size);
     while (in.More()) {
-        switch (in.Below(5)) {
-        case 0:
-            Searches(in);
-            break;
-        case 1:
-            Tokens(in);
-            break;
-        case 2:
-            Copies(in);
-            break;
-        case 3:
-            Comparisons(in);
-            break;
-        default:
-            Conversions(in);
-            break;
-        }
+        static void (*const kGroups[])(vfuzz::Input&) = {Searches, Tokens, Copies, Comparisons,
+                                                         Conversions};
+        kGroups[in.Below(sizeof kGroups / sizeof kGroups[0])](in);
     }
     return 0;
 }

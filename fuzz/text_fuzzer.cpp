@@ -110,74 +110,18 @@ public:
     explicit Session(vfuzz::Input& in) : in_(in), text_(new Text) {}
 
     void Step() {
-        switch (in_.Below(22)) {
-        case 0:
-            Construct();
-            break;
-        case 1:
-            CopyConstruct();
-            break;
-        case 2:
-            AssignText();
-            break;
-        case 3:
-            AssignString();
-            break;
-        case 4:
-            AssignChar();
-            break;
-        case 5:
-            AppendText();
-            break;
-        case 6:
-            AppendChar();
-            break;
-        case 7:
-            AppendString();
-            break;
-        case 8:
-            Join();
-            break;
-        case 9:
-            Sub();
-            break;
-        case 10:
-            Concatenate();
-            break;
-        case 11:
-            Attach();
-            break;
-        case 12:
-            Remove();
-            break;
-        case 13:
-            Token();
-            break;
-        case 14:
-            ChangeCase();
-            break;
-        case 15:
-            Compare();
-            break;
-        case 16:
-            Search();
-            break;
-        case 17:
-            SetFlags();
-            break;
-        case 18:
-            SetAt();
-            break;
-        case 19:
-            Empty();
-            break;
-        case 20:
-            TakeOver();
-            break;
-        default:
-            Detach();
-            break;
-        }
+        using Operation = void (Session::*)();
+        static const Operation kOperations[] = {
+            &Session::Construct,    &Session::CopyConstruct, &Session::AssignText,
+            &Session::AssignString, &Session::AssignChar,    &Session::AppendText,
+            &Session::AppendChar,   &Session::AppendString,  &Session::Join,
+            &Session::Sub,          &Session::Concatenate,   &Session::Attach,
+            &Session::Remove,       &Session::Token,         &Session::ChangeCase,
+            &Session::Compare,      &Session::Search,        &Session::SetFlags,
+            &Session::SetAt,        &Session::Empty,         &Session::TakeOver,
+            &Session::Detach};
+        constexpr int kCount = sizeof kOperations / sizeof kOperations[0];
+        (this->*kOperations[in_.Below(kCount)])();
         Matches(*text_, model_, "after the operation");
         if (model_.attached)
             Expect(static_cast<char*>(*text_) == array_.bytes, "still in the caller's array");
