@@ -254,8 +254,11 @@ public:
     /* Copies src up to its first NUL, or takes src's buffer over when src is
      * temporary. Copies both flags. */
     Text(const Text& src);
-    /* Formats like printf. A NULL or empty format gives a Text without a
-     * buffer. See the trap above: only a non-const char* selects this. */
+    /* Formats like printf; the buffer always holds the whole result (256
+     * bytes per started block of the format's length, or of the result's when
+     * longer). A NULL or empty format, or one the C library cannot format (an
+     * encoding error), gives a Text without a buffer. A formatted NUL ends
+     * the text. See the trap above: only a non-const char* selects this. */
     Text(char* format, ...);
     /* Reads string `id` from the module's string table (see Load). */
     Text(HINSTANCE module, unsigned int id);
