@@ -234,10 +234,13 @@ public:
  * Storage: growth and the assignments from a C string or a Char use
  * CalcBufSize(n), the next multiple of 256 above n. Construction from a C
  * string and copies reserve 65,536 bytes per started block of 256 characters,
- * so short texts can be appended to without moving. Results of operator+ and
+ * so short texts can be appended to without moving; beyond 8,388,351
+ * characters, where that would not fit an int, they take CalcBufSize(n)
+ * (n + 1 at the very top of the int range). Results of operator+ and
  * SubString hold exactly their length plus one. An attached or temporary Text
  * never grows: an append that does not fit throws VTXT_BUFFER_TOO_SMALL before
- * anything changes. Lengths that do not fit an int throw std::length_error.
+ * anything changes. Lengths or sizes that do not fit an int throw
+ * std::length_error.
  *
  * Two traps of this interface:
  *   - A NON-CONST char* argument selects the formatting constructor
@@ -315,7 +318,7 @@ public:
     long ToLong() const;
     double ToDouble() const;
 
-    /* Element access; the index is not checked (keep 0..size-1). SetAt does
+    /* Element access, unchecked in release builds (keep 0..size-1). SetAt does
      * not change the length, so a NUL shortens only what strlen sees. */
     void SetAt(int index, char c);
     /* The buffer itself, writable; NULL without one. Valid until the buffer

@@ -1,0 +1,74 @@
+// Text: assignment from another Text, a C string and a Char.
+#include "VorelText.h"
+#include "text/Compose.h"
+#include "text/Storage.h"
+
+#include <cstring>
+
+namespace VorelText {
+
+// Makes `fresh` the owned buffer, releasing the old one if it was ours. A
+// temporary may hand back the very buffer this object already owns.
+static void Adopt(char*& buffer, bool& attached, char* fresh) {
+    if (!attached && buffer != fresh)
+        delete[] buffer;
+    buffer = fresh;
+    attached = false;
+}
+
+// Every assignment builds its new buffer before the old one goes, so a source
+// that lives in the old buffer is read intact and a failed allocation leaves
+// the object as it was.
+Text& Text::operator=(const Text& src) {
+    if (&src == this)
+        return *this;
+    char* fresh = nullptr;
+    int freshLength = 0;
+    int freshSize = 0;
+    if (src.temp) {
+        // Take-over: the marked temporary's buffer becomes ours uncopied.
+        fresh = src.buffer;
+        freshLength = src.length;
+        freshSize = src.size;
+    } else if (src.size > 0) {
+        // The whole declared capacity is copied, not just the characters.
+        fresh = detail::NewBuffer(src.size);
+        std::memcpy(fresh, src.buffer, static_cast<std::size_t>(src.size));
+        freshSize = src.size;
+        // A length the declared size cannot hold must not outlive the copy.
+        freshLength = src.length < src.size ? src.length : src.size - 1;
+        fresh[freshLength] = '\0';
+    }
+    Adopt(buffer, attached, fresh);
+    length = freshLength;
+    size = freshSize;
+    temp = false;
+    caseSensitive = src.caseSensitive;
+    searchForward = src.searchForward;
+    return *this;
+}
+
+Text& Text::operator=(const char* const s) {
+    const int n = detail::MeasureLength(s);
+    const int freshSize = CalcBufSize(n);
+    Adopt(buffer, attached, detail::JoinedBuffer(freshSize, s, n, nullptr, 0));
+    length = n;
+    size = freshSize;
+    temp = false;
+    caseSensitive = true;
+    searchForward = true;
+    return *this;
+}
+
+Text& Text::operator=(const Char& c) {
+    const int freshSize = CalcBufSize(1);
+    Adopt(buffer, attached, detail::JoinedBuffer(freshSize, &c.value, 1, nullptr, 0));
+    length = 1;
+    size = freshSize;
+    temp = false;
+    caseSensitive = true;
+    searchForward = true;
+    return *this;
+}
+
+} // namespace VorelText

@@ -1,0 +1,37 @@
+// Text: new objects joined from this text and an operand, and substrings.
+// Each is built once in an array of its exact size and handed over uncopied.
+#include "VorelText.h"
+#include "text/Compose.h"
+#include "text/Storage.h"
+
+namespace VorelText {
+
+// head, then tail, in a new Text that owns an array of exactly their size.
+static Text Joined(const char* head, int headLength, const char* tail, int tailLength) {
+    const int bytes = detail::ExactSize(static_cast<long long>(headLength) + tailLength);
+    return detail::HandOver(detail::JoinedBuffer(bytes, head, headLength, tail, tailLength));
+}
+
+Text Text::operator+(const char* const s) {
+    return Joined(buffer, length, s, detail::MeasureLength(s));
+}
+
+Text Text::operator+(const Text& other) {
+    return Joined(buffer, length, other.buffer, detail::MeasureLength(other.buffer));
+}
+
+Text Text::operator+(const Char& c) {
+    return Joined(buffer, length, &c.value, 1);
+}
+
+Text Text::SubString(int start, int count) const {
+    if (start < 0)
+        start = 0;
+    if (start > length)
+        start = length;
+    const int rest = length - start;
+    const int n = count < 0 ? 0 : (count < rest ? count : rest);
+    return Joined(n > 0 ? buffer + start : nullptr, n, nullptr, 0);
+}
+
+} // namespace VorelText

@@ -1,0 +1,55 @@
+// Replacement global array new/delete that count allocations (see
+// AllocationCount.h). malloc/free keep the sanitizers' mismatch checks: a
+// buffer from new[] released with scalar delete is still reported.
+#include "AllocationCount.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+std::atomic<std::size_t> lastSize{0};
+std::atomic<const void*> watched{nullptr};
+std::atomic<int> watchedDeletes{0};
+} // namespace
+
+namespace vtest {
+
+long ArrayAllocations() {
+    return allocations.load();
+}
+
+std::size_t LastArrayAllocationSize() {
+    return lastSize.load();
+}
+
+void WatchDeletes(const void* p) {
+    watched = p;
+    watchedDeletes = 0;
+}
+
+int WatchedDeletes() {
+    return watchedDeletes.load();
+}
+
+} // namespace vtest
+
+void* operator new[](std::size_t size) {
+    ++allocations;
+    lastSize = size;
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete[](void* p) noexcept {
+    if (p != nullptr && p == watched.load()) {
+        ++watchedDeletes;
+        return;
+    }
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    operator delete[](p);
+}
