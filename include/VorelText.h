@@ -124,7 +124,8 @@ VORELTEXT_API char* vtxt_Text_strstr(char* haystack, char* needle);
 VORELTEXT_API int vtxt_Text_strcspn(char* s, char* set);
 VORELTEXT_API int vtxt_Text_strspn(char* s, char* set);
 /*
- * Tokenizes str in place, writing one NUL per call. Unlike strtok_r: while
+ * Tokenizes str in place, writing at most one NUL per call, over the
+ * delimiter that ends the token. Unlike strtok_r: while
  * *saveptr is not NULL it is where scanning continues and a non-NULL str is
  * ignored, so set *saveptr = NULL before the first call. *saveptr becomes NULL
  * after the last token; a NULL saveptr gives NULL.
@@ -135,6 +136,7 @@ VORELTEXT_API char* vtxt_Text_strtok_r(char* str, char* delimiters, char** savep
  * Copying and joining. Unlike the C library these never write more than they
  * are told they may: strcpy, strncpy and strncat treat dst as 32767 bytes
  * (so at most 32766 characters), strcat takes dst's capacity in bytes.
+ * strcpy and strncpy give NULL for a NULL dst; a negative n counts as 0.
  *
  * vtxt_Text_strcpy: a src of 32767 characters or more lets the C++ error
  * "Buffer is too small" pass to the caller (a C caller must not let that
