@@ -67,8 +67,9 @@ int Order(const std::string& a, const std::string& b, unsigned int n, bool ignor
     return 0;
 }
 
-// Runs check(subject, operandPlacer) for each length, alignment and of the two
-// placements; operandPlacer puts an operand string in the other page.
+// Runs check(text, subject, placeOperand) for each length, alignment and of
+// the two placements: subject holds text in the first page, and placeOperand
+// puts a string in the second page, in the other place.
 template <typename Check> void ForEachPlacement(Check check) {
     static GuardedPage first, second;
     for (int n = 0; n <= kLongest; ++n)
