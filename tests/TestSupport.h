@@ -1,6 +1,5 @@
 // Helpers shared by the unit tests: callers' arrays between guard bytes, a
-// Text's whole state as one string, release counting, the six relational
-// answers and a Latin-1 locale.
+// Text's whole state as one string, and the six relational answers.
 #ifndef VORELTEXT_TESTS_TESTSUPPORT_H
 #define VORELTEXT_TESTS_TESTSUPPORT_H
 
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -22,14 +20,18 @@ namespace vtest {
 
 // A caller's array of `bytes` bytes (holding `text` and its NUL if given)
 // between 16 guard bytes on each side. Changed() lists every byte written
-// since construction as spans of indexes relative to data(), e.g. "0-3,9".
+// since construction as spans of indexes relative to data(), e.g. "0-3,9",
+// and " released" if anything ran delete[] on data() (the newest Guarded is
+// watched; the delete is counted, not performed).
 class Guarded {
 public:
     explicit Guarded(std::size_t bytes, const char* text = nullptr) : all_(bytes + 32, '#') {
         if (text != nullptr)
             std::memcpy(data(), text, std::strlen(text) + 1);
         before_ = all_;
+        WatchDeletes(data());
     }
+    ~Guarded() { WatchDeletes(nullptr); }
     char* data() { return all_.data() + 16; }
     std::string Changed() const {
         std::string spans;
@@ -42,7 +44,7 @@ public:
                          (last > i ? "-" + std::to_string(last - 16) : "");
             i = last > i ? last : i;
         }
-        return spans;
+        return WatchedDeletes() == 0 ? spans : spans + " released";
     }
 
 private:
@@ -69,31 +71,13 @@ inline std::string Ints(std::initializer_list<long> values) {
     return s;
 }
 
-// How often f runs delete[] on p; those calls are counted, not performed.
-template <class F> int DeletesDuring(const void* p, F f) {
-    WatchDeletes(p);
-    f();
-    const int count = WatchedDeletes();
-    WatchDeletes(nullptr);
-    return count;
-}
-
 // l == r, !=, <, <=, >, >= in one string, and what they must be for an order.
 template <class L, class R> std::string Relations(L& l, const R& r) {
-    return Ints({l == r, l != r, l<r, l <= r, l> r, l >= r});
+    return Ints({l == r, l != r, (l < r), l <= r, (l > r), l >= r});
 }
 inline std::string RelationsFor(int order) {
     return order == 0 ? "1,0,0,1,0,1" : (order < 0 ? "0,1,1,1,0,0" : "0,1,0,0,1,1");
 }
-
-// A Latin-1 locale for one scope (active is false where none is installed).
-struct Latin1 {
-    Latin1()
-        : active(std::setlocale(LC_ALL, "en_US.ISO-8859-1") != nullptr ||
-                 std::setlocale(LC_ALL, "en_US.iso88591") != nullptr) {}
-    ~Latin1() { std::setlocale(LC_ALL, "C"); }
-    bool active;
-};
 
 } // namespace vtest
 

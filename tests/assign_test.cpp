@@ -103,20 +103,3 @@ TEST(Join, ResultsOwnExactArrays) {
                   k.piece + (" " + std::to_string(n) + "/" + std::to_string(n + 1)));
     }
 }
-
-TEST(Join, TakeOverAllocatesOnce) {
-    VTEST_SKIP_UNLESS_COUNTED();
-    Text ab("ab");
-    long before = vtest::ArrayAllocations();
-    Text piece = (ab + "cd").SubString(1, INT_MAX);
-    EXPECT_EQ(vtest::ArrayAllocations() - before, 2);
-    EXPECT_EQ(vtest::LastArrayAllocationSize(), 4u); // only what it keeps
-    char* p = std::strcpy(new char[4], "xyz");
-    Text src;
-    src.Attach(p);
-    src.FlagAsTemp();
-    before = vtest::ArrayAllocations();
-    piece = src;
-    EXPECT_EQ(vtest::ArrayAllocations(), before);
-    EXPECT_EQ(static_cast<char*>(piece), p); // released once, by piece
-}

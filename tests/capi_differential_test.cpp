@@ -1,14 +1,9 @@
 // The C functions against the C library's namesakes on random strings,
 // wherever the two contracts coincide. Fixed seed: failures reproduce.
-#include "VorelText.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <cctype>
-#include <cstring>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace {
 

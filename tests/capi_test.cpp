@@ -1,7 +1,7 @@
 // The C functions where the differential test cannot reach: the bytes
-// written around callers' arrays (a wrapper that released one would free a
-// pointer into a vector and abort), the 32767-byte declaration, the error
-// that passes or is caught, and strtok_r's saved position. Null pointers and
+// written around callers' arrays and their release, the 32767-byte
+// declaration, the error that passes or is caught, and strtok_r's saved
+// position. Null pointers and
 // character arguments are checked from C in c_api_test.c.
 #include "TestSupport.h"
 
@@ -91,4 +91,18 @@ TEST(Capi, StrtokSavedPositions) {
     EXPECT_EQ(saved, nullptr);
     EXPECT_STREQ(second, "x,y");
     EXPECT_EQ(vtxt_Text_strtok_r(whole, comma, &saved), whole);
+}
+
+TEST(Capi, SourcesAreNeitherWrittenNorReleased) {
+    vtest::Guarded src(4, "b,c");
+    char* s = src.data();
+    char dst[64] = "a,b,c", *saved = nullptr;
+    for (Op op : {Cpy, Ncpy, Cat, Ncat})
+        Call(op, dst, s, 64);
+    vtxt_Text_strpbrk(dst, s);
+    vtxt_Text_strspn(dst, s);
+    vtxt_Text_strstr(dst, s);
+    vtxt_Text__strnicmp(dst, s, 9);
+    vtxt_Text_strtok_r(dst, s, &saved);
+    EXPECT_EQ(src.Changed(), "");
 }
