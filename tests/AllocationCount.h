@@ -1,37 +1,42 @@
-// Test support: the test binary replaces the global array new and delete so
-// that tests can see how many owned buffers an operation allocates, and make
-// one of them fail.
+// Test support: the test binary replaces the global array new and delete
+// (allocation_count.cpp) so that tests can see how many owned buffers an
+// operation allocates and releases, and make one of them fail.
 #ifndef VORELTEXT_TESTS_ALLOCATIONCOUNT_H
 #define VORELTEXT_TESTS_ALLOCATIONCOUNT_H
 
+#include <atomic>
 #include <cstddef>
 #include <new>
 
 namespace vtest {
 
-// operator new[] calls so far, and the byte count of the latest.
-long ArrayAllocations();
-std::size_t LastArrayAllocationSize();
-
+// operator new[] calls so far, the byte count of the latest, and the buffers
+// not yet given back to delete[].
+inline std::atomic<long> arrayAllocations{0}, liveArrays{0};
+inline std::atomic<std::size_t> lastArraySize{0};
+// The arrayAllocations count at which operator new[] throws std::bad_alloc
+// (0: none). FailArrayAllocation(k) fails the k-th call from now on (k >= 1),
+// only that one; 0 disarms.
+inline std::atomic<long> failingAllocation{0};
+inline void FailArrayAllocation(long k) {
+    failingAllocation = k > 0 ? arrayAllocations + k : 0;
+}
 // While p is watched, delete[] of p is counted and not performed, so that a
 // second release shows as a count of 2 instead of a crash. nullptr unwatches.
-void WatchDeletes(const void* p);
-int WatchedDeletes();
-
-// Buffers from new[] not yet given back to delete[].
-long LiveArrayAllocations();
-
-// Makes the k-th operator new[] call from now on throw std::bad_alloc (k >= 1);
-// 0 disarms. Only that one call fails.
-void FailArrayAllocation(long k);
+inline std::atomic<const void*> watched{nullptr};
+inline std::atomic<int> watchedDeletes{0};
+inline void WatchDeletes(const void* p) {
+    watched = p;
+    watchedDeletes = 0;
+}
 
 // False when a tool (valgrind) replaces the replacement and nothing counts.
 // Kept out of the file that defines the replacement, where the compiler would
 // inline both and take the malloc/free inside for a mismatch.
 inline bool ArrayAllocationsCounted() {
-    const long before = ArrayAllocations();
+    const long before = arrayAllocations;
     ::operator delete[](::operator new[](1));
-    return ArrayAllocations() != before;
+    return arrayAllocations != before;
 }
 
 } // namespace vtest

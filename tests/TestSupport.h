@@ -44,7 +44,7 @@ public:
                          (last > i ? "-" + std::to_string(last - 16) : "");
             i = last > i ? last : i;
         }
-        return WatchedDeletes() == 0 ? spans : spans + " released";
+        return watchedDeletes == 0 ? spans : spans + " released";
     }
 
 private:

@@ -2,71 +2,39 @@
 // first, second, ... array allocation, either completes or throws
 // std::bad_alloc, leaks nothing, releases nothing twice (the sanitizers and
 // valgrind see that) and leaves the object valid and, but for Load, unchanged.
-#include "AllocationCount.h"
-#include "VorelText.h"
+#include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <functional>
-#include <new>
-#include <string>
-#include <tuple>
-
-using VorelText::Char;
-using VorelText::Text;
+#include <utility>
 
 namespace {
-
-using State = std::tuple<std::string, int, int, bool, bool, const char*>;
-
-// Everything a caller can see, the terminator included.
-State Observe(const Text& t) {
-    const char* p = t;
-    const std::string bytes = p == nullptr ? "(none)" : std::string(p, t.LengthGet() + 1u);
-    return {bytes, t.LengthGet(), t.SizeGet(), t.IsCaseSensitive(), t.IsSearchForward(), p};
-}
-
-// Without a buffer, or terminated at its length within its size.
-bool Valid(const Text& t) {
-    const char* p = t;
-    if (p == nullptr)
-        return t.LengthGet() == 0 && t.SizeGet() == 0;
-    return t.LengthGet() < t.SizeGet() && p[t.LengthGet()] == '\0';
-}
 
 const std::string kLong(300, 'r');
 const vtxt_StringTableEntry kEntries[] = {{1, "short"}, {2, kLong.c_str()}};
 const vtxt_StringTable kTable = {kEntries, 2};
 
-// Starting states for a default-constructed object: a full owned buffer (so
-// appends must grow), a roomy one, and a static array attached.
+// The starting states: a full owned buffer (so that appends must grow), a
+// roomy one, and a static array attached.
+enum Start { Full, Roomy, Attached };
 char attachedArray[32];
-void Full(Text& t) {
-    t = Text("abc") + "de"; // exactly 6 bytes
-    t.CaseSensitivitySet(false);
-}
-void Roomy(Text& t) {
-    t = "roomy";
-}
-void Attached(Text& t) {
-    std::memset(attachedArray, '#', sizeof attachedArray);
+void Make(Text& t, Start start) {
     std::strcpy(attachedArray, "attached");
-    t.Attach(attachedArray, sizeof attachedArray);
+    if (start == Attached)
+        t.Attach(attachedArray, sizeof attachedArray);
+    else
+        t = start == Full ? Text("abc") + "de" : Text("roomy"); // Full: exactly 6 bytes
+    t.CaseSensitivitySet(start != Full);
 }
 
-struct Case {
-    const char* name;
-    void (*make)(Text&);
-    std::function<void(Text&)> operation;
-    bool keepsObject; // unchanged after a failure, not merely valid
-};
+// Everything a caller can see, the buffer's address included.
+std::pair<std::string, const char*> Observe(const Text& t) {
+    return {Show(t), t};
+}
 
 } // namespace
 
 TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
-    if (!vtest::ArrayAllocationsCounted())
-        GTEST_SKIP() << "a tool has replaced operator new[]";
+    VTEST_SKIP_UNLESS_COUNTED();
     Text source("source");
     char chars[] = "source";
     Text delimiters(" ,");
@@ -76,7 +44,12 @@ TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
         if (!ok)
             throw std::bad_alloc();
     };
-    const Case cases[] = {
+    const struct {
+        const char* name;
+        Start start;
+        std::function<void(Text&)> operation;
+        bool keepsObject; // unchanged after a failure, not merely valid
+    } cases[] = {
         {"Text(const char*)", Full, [](Text&) { Text t("abc"); }, true},
         {"Text(const Text&)", Full, [](Text& t) { Text copy(t); }, true},
         {"Text(format)", Full, [](Text&) { Text t(const_cast<char*>("%d"), 42); }, true},
@@ -94,8 +67,8 @@ TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
         {"SubString", Roomy, [](Text& t) { Text r = t.SubString(1, 2); }, true},
         {"FindToken", Roomy,
          [&](Text& t) {
-             int position = 0;
-             Text token = t.FindToken(delimiters, &position);
+             int at = 0;
+             Text r = t.FindToken(delimiters, &at);
          },
          true},
         {"Concatenate", Full, [&](Text& t) { refused(t.Concatenate(source, 4)); }, true},
@@ -108,14 +81,15 @@ TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
          false},
         {"Load growing", Full, [](Text& t) { t.Load(&kTable, 2); }, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         bool completed = false;
         for (long k = 1; !completed && k < 8; ++k) {
-            const long live = vtest::LiveArrayAllocations();
+            SCOPED_TRACE(std::string(c.name) + ", allocation " + std::to_string(k));
+            const long live = vtest::liveArrays;
             {
                 Text t;
-                c.make(t);
-                const State start = Observe(t);
+                Make(t, c.start);
+                const auto start = Observe(t);
                 vtest::FailArrayAllocation(k);
                 try {
                     c.operation(t);
@@ -123,13 +97,14 @@ TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
                 } catch (const std::bad_alloc&) {
                 }
                 vtest::FailArrayAllocation(0);
-                if (!completed) {
-                    EXPECT_TRUE(Valid(t)) << c.name << ", allocation " << k;
-                    EXPECT_TRUE(!c.keepsObject || Observe(t) == start)
-                        << c.name << ", allocation " << k;
-                }
+                // Without a buffer, or terminated at its length within its size.
+                const char* p = t;
+                EXPECT_TRUE(completed || (p == nullptr ? t.LengthGet() == 0 && t.SizeGet() == 0
+                                                       : t.LengthGet() < t.SizeGet() &&
+                                                             p[t.LengthGet()] == '\0'));
+                EXPECT_TRUE(completed || !c.keepsObject || Observe(t) == start);
             }
-            EXPECT_EQ(vtest::LiveArrayAllocations(), live) << c.name << ", allocation " << k;
+            EXPECT_EQ(vtest::liveArrays.load(), live);
         }
         EXPECT_TRUE(completed) << c.name;
     }

@@ -87,7 +87,7 @@ TEST(Storage, OwnedBuffersAreAllocatedAndReleasedOnce) {
         {"1,1",
          [](Text& t) { // only what it keeps
              const Text piece = t.SubString(1, INT_MAX);
-             EXPECT_EQ(vtest::LastArrayAllocationSize(), 3u);
+             EXPECT_EQ(vtest::lastArraySize.load(), 3u);
          }},
         {"0,0", [](Text& t) { t.Detach(); }},
         {"0,0", [&](Text& t) { t.Attach(array); }},
@@ -110,11 +110,11 @@ TEST(Storage, OwnedBuffersAreAllocatedAndReleasedOnce) {
         auto t = std::make_unique<Text>("abc");
         char* const p = *t;
         vtest::WatchDeletes(p); // counted, not performed
-        const long before = vtest::ArrayAllocations();
+        const long before = vtest::arrayAllocations;
         way.second(*t);
-        const long allocations = vtest::ArrayAllocations() - before;
+        const long allocations = vtest::arrayAllocations - before;
         t.reset();
-        EXPECT_EQ(Ints({allocations, vtest::WatchedDeletes()}), way.first) << &way - ways;
+        EXPECT_EQ(Ints({allocations, vtest::watchedDeletes.load()}), way.first) << &way - ways;
         vtest::WatchDeletes(nullptr);
         delete[] p;
     }
