@@ -1,211 +1,38 @@
 // The C functions against the C library's namesakes where the contracts
-// coincide, and against small references written from the header where they
-// do not: strtok_r's saved position, strncpy without padding, strcat's
-// capacity, the 32767-byte copies, -1/0/1 signed comparisons and the empty
-// haystack of strstr. Every array is malloc'd to its exact size, so the
-// sanitizer reports any access one byte past what a function may touch.
-#include "FuzzInput.h"
-#include "VorelText.h"
+// coincide, and against plain references where they do not: strtok_r's saved
+// position, strncpy without padding, strcat's capacity, the 32767-byte
+// copies, -1/0/1 signed comparisons and the empty haystack of strstr. Every
+// array is malloc'd to its exact size, so the sanitizer reports any access
+// one byte past what a function may touch.
+#include "FuzzSupport.h"
 
-#include <cctype>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <string>
 
+using vfuzz::Array;
 using vfuzz::Cut;
 using vfuzz::Expect;
+using vfuzz::Offset;
+using vfuzz::Order;
 
 namespace {
 
-constexpr int kDeclared = 32767; // what strcpy, strncpy and strncat promise
-
-// An exact-size malloc'd array: `bytes`, then fill up to `total` bytes.
-class Array {
-public:
-    explicit Array(const std::string& bytes, std::size_t total = 0) {
-        count_ = total > bytes.size() ? total : bytes.size();
-        p_ = static_cast<char*>(std::malloc(count_ == 0 ? 1 : count_));
-        std::memset(p_, 0x5A, count_);
-        std::memcpy(p_, bytes.data(), bytes.size());
-    }
-    Array(const Array&) = delete;
-    Array& operator=(const Array&) = delete;
-    ~Array() { std::free(p_); }
-    char* get() { return p_; }
-    std::string All() const { return std::string(p_, count_); }
-
-private:
-    char* p_;
-    std::size_t count_;
-};
+constexpr std::size_t kDeclared = 32767; // what strcpy, strncpy and strncat promise
 
 // A C string in an exact array, or (now and then) the NULL that reads as "".
 struct CString {
-    CString(vfuzz::Input& in, const std::string& s) : array(s + '\0'), null(in.Below(8) == 0) {}
-    char* get() { return null ? nullptr : array.get(); }
-    std::string text() const { return null ? std::string() : Cut(array.All()); }
+    explicit CString(vfuzz::Input& in) : CString(in, Cut(in.String())) {}
+    CString(vfuzz::Input& in, const std::string& s) : array(s + '\0', 0), null(in.Below(8) == 0) {}
+    char* get() const { return null ? nullptr : array.get(); }
     Array array;
     bool null;
 };
 
 // Now and then a string near the 32767-byte limit instead of a short one.
-std::string Text(vfuzz::Input& in) {
+std::string Source(vfuzz::Input& in) {
     if (in.Below(8) != 0)
         return Cut(in.String());
-    return std::string(static_cast<std::size_t>(kDeclared - 8 + in.Below(16)), 'L');
-}
-
-long Offset(const char* p, const char* base) {
-    return p == nullptr ? -1 : p - base;
-}
-
-int Fold(char c, bool ignoreCase) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    return ignoreCase && byte < 0x80 ? std::tolower(byte) : static_cast<signed char>(c);
-}
-
-// Empty strings order first whatever n is; then at most n positions, the
-// shorter string's terminator included, as signed bytes.
-int Order(const std::string& a, const std::string& b, unsigned n, bool ignoreCase) {
-    if (a.empty() || b.empty())
-        return a.empty() ? (b.empty() ? 0 : -1) : 1;
-    for (std::size_t i = 0; i < n && i <= a.size() && i <= b.size(); ++i) {
-        const int x = Fold(a.c_str()[i], ignoreCase), y = Fold(b.c_str()[i], ignoreCase);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return 0;
-}
-
-void Searches(vfuzz::Input& in) {
-    CString s(in, Cut(in.String())), set(in, Cut(in.String()));
-    char* p = s.get();
-    const std::string text = s.text();
-    const int c = static_cast<std::int16_t>(in.Below(65536)); // high bits must not count
-    const char byte = static_cast<char>(c);
-    // strchr and strrchr: only the low 8 bits count and the NUL is never found.
-    const char* first = byte == '\0' || p == nullptr ? nullptr : std::strchr(p, byte);
-    const char* last = byte == '\0' || p == nullptr ? nullptr : std::strrchr(p, byte);
-    Expect(vtxt_Text_strchr(p, c) == first, "strchr");
-    Expect(vtxt_Text_strrchr(p, c) == last, "strrchr");
-    Expect(vtxt_Text_strlen(p) == static_cast<int>(text.size()), "strlen");
-    const char* q = set.get() == nullptr ? "" : set.get();
-    const char* r = p == nullptr ? "" : p;
-    Expect(Offset(vtxt_Text_strpbrk(p, set.get()), p) == Offset(std::strpbrk(r, q), r), "strpbrk");
-    Expect(vtxt_Text_strcspn(p, set.get()) == static_cast<int>(std::strcspn(r, q)), "strcspn");
-    Expect(vtxt_Text_strspn(p, set.get()) == static_cast<int>(std::strspn(r, q)), "strspn");
-    // strstr, but an empty haystack holds nothing, not even "".
-    const char* found = text.empty() ? nullptr : std::strstr(r, q);
-    Expect(Offset(vtxt_Text_strstr(p, set.get()), p) == Offset(found, r), "strstr");
-}
-
-// The header's strtok_r: a saved position that is not NULL wins over str.
-char* Tokenize(char* str, const char* delimiters, char** saved) {
-    char* p = *saved != nullptr ? *saved : str;
-    if (p == nullptr)
-        return nullptr;
-    const std::string set = delimiters == nullptr ? "" : delimiters;
-    std::size_t start = 0, end;
-    while (p[start] != '\0' && set.find(p[start]) != std::string::npos)
-        ++start;
-    for (end = start; p[end] != '\0' && set.find(p[end]) == std::string::npos;)
-        ++end;
-    *saved = p[end] != '\0' ? p + end + 1 : nullptr;
-    p[end] = '\0';
-    return end == start ? nullptr : p + start;
-}
-
-void Tokens(vfuzz::Input& in) {
-    const std::string text = Cut(in.String());
-    CString delimiters(in, Cut(in.String()));
-    Array mine(text + '\0'), theirs(text + '\0');
-    char *savedMine = nullptr, *savedTheirs = nullptr;
-    Expect(vtxt_Text_strtok_r(mine.get(), delimiters.get(), nullptr) == nullptr,
-           "strtok_r without a saved position");
-    for (int call = 0, calls = in.Below(8) + 1; call < calls; ++call) {
-        // The array first, then NULL or a restart inside the array, which
-        // counts only once the saved position is NULL.
-        const int at = call == 0 ? 0 : in.Below(static_cast<int>(text.size()) + 2) - 1;
-        char* a = at < 0 ? nullptr : mine.get() + at;
-        char* b = at < 0 ? nullptr : theirs.get() + at;
-        char* x = vtxt_Text_strtok_r(a, delimiters.get(), &savedMine);
-        char* y = Tokenize(b, delimiters.get(), &savedTheirs);
-        Expect(Offset(x, mine.get()) == Offset(y, theirs.get()), "strtok_r's token");
-        Expect(Offset(savedMine, mine.get()) == Offset(savedTheirs, theirs.get()),
-               "strtok_r's saved position");
-        Expect(mine.All() == theirs.All(), "strtok_r's writes");
-    }
-}
-
-void Copies(vfuzz::Input& in) {
-    const std::string head = Text(in), tail = Text(in);
-    CString src(in, tail);
-    const std::string from = src.text();
-    const int n = in.Below(4) == 0 ? static_cast<int>(from.size()) - 2 + in.Below(5)
-                                   : in.Below(static_cast<int>(from.size()) + 3);
-    const int op = in.Below(4);
-    if (op == 0) { // strcpy: exactly the string and its NUL, or the error
-        Array dst("", from.size() + 1);
-        const std::string before = dst.All();
-        bool refused = false;
-        try {
-            Expect(vtxt_Text_strcpy(dst.get(), src.get()) == dst.get(), "strcpy's result");
-        } catch (char* error) {
-            refused = std::strcmp(error, VTXT_BUFFER_TOO_SMALL) == 0;
-        }
-        const bool fits = from.size() < kDeclared;
-        Expect(refused == !fits, "strcpy refuses only what does not fit");
-        Expect(dst.All() == (fits ? from + '\0' : '\0' + before.substr(1)), "strcpy's writes");
-    } else if (op == 1) { // strncpy: dst[0..m], no padding; NULL when m >= 32767
-        const std::size_t m = std::min(static_cast<std::size_t>(n < 0 ? 0 : n), from.size());
-        Array dst("", m + 1);
-        std::string expected = dst.All();
-        char* result = vtxt_Text_strncpy(dst.get(), src.get(), n < 0 ? 0 : n);
-        const bool fits = m < kDeclared;
-        if (fits)
-            expected.replace(0, m, from, 0, m);
-        else
-            expected[0] = '\0';
-        expected[m] = '\0';
-        Expect(result == (fits ? dst.get() : nullptr), "strncpy's result");
-        Expect(dst.All() == expected, "strncpy's writes");
-    } else if (op == 2) { // strcat: within the caller's capacity or not at all
-        const int capacity = in.Below(static_cast<int>(head.size() + from.size()) + 4);
-        Array dst(head + '\0', static_cast<std::size_t>(capacity));
-        std::string expected = dst.All();
-        const bool fits =
-            from.empty() || head.size() + from.size() + 1 <= static_cast<std::size_t>(capacity);
-        if (fits)
-            expected.replace(head.size(), from.size() + 1, from + '\0');
-        Expect(vtxt_Text_strcat(dst.get(), capacity, src.get()) == (fits ? dst.get() : nullptr),
-               "strcat's result");
-        Expect(dst.All() == expected, "strcat's writes");
-        Expect(vtxt_Text_strcat(nullptr, capacity, src.get()) == nullptr, "strcat to NULL");
-    } else { // strncat: min(n, length) characters within 32767 bytes
-        const std::size_t k = std::min(static_cast<std::size_t>(n < 0 ? 0 : n), from.size());
-        const bool fits = k == 0 || head.size() + k + 1 <= kDeclared;
-        Array dst(head + '\0', head.size() + (fits ? k : 0) + 1);
-        std::string expected = dst.All();
-        if (fits)
-            expected.replace(head.size(), k + 1, from.substr(0, k) + '\0');
-        Expect(vtxt_Text_strncat(dst.get(), src.get(), n < 0 ? 0 : n) ==
-                   (fits ? dst.get() : nullptr),
-               "strncat's result");
-        Expect(dst.All() == expected, "strncat's writes");
-    }
-}
-
-void Comparisons(vfuzz::Input& in) {
-    CString a(in, Cut(in.String())), b(in, Cut(in.String()));
-    const int pick = in.Below(4);
-    const unsigned n = pick == 0 ? 0xFFFFFFFFu : static_cast<unsigned>(in.Below(70));
-    const std::string x = a.text(), y = b.text();
-    Expect(vtxt_Text_strcmp(a.get(), b.get()) == Order(x, y, 0xFFFFFFFFu, false), "strcmp");
-    Expect(vtxt_Text__stricmp(a.get(), b.get()) == Order(x, y, 0xFFFFFFFFu, true), "_stricmp");
-    Expect(vtxt_Text_strncmp(a.get(), b.get(), n) == Order(x, y, n, false), "strncmp");
-    Expect(vtxt_Text__strnicmp(a.get(), b.get(), n) == Order(x, y, n, true), "_strnicmp");
+    return std::string(kDeclared - 8 + static_cast<std::size_t>(in.Below(16)), 'L');
 }
 
 int Formatted(char* dst, const char* format, ...) {
@@ -222,47 +49,155 @@ void Conversions(vfuzz::Input& in) {
     const unsigned char byte = static_cast<unsigned char>(c);
     // The low 8 bits, 0xFF standing for EOF, which no test accepts.
     Expect(vtxt_Text_isalpha(c) == (byte != 0xFF && std::isalpha(byte) ? 1 : 0), "isalpha");
-    Expect(vtxt_Text_tolower(c) == (byte == 0xFF ? '\xFF' : static_cast<char>(std::tolower(byte))),
-           "tolower");
-    Expect(vtxt_Text_toupper(c) == (byte == 0xFF ? '\xFF' : static_cast<char>(std::toupper(byte))),
-           "toupper");
-    CString s(in, Cut(in.String()));
-    const std::string text = s.text();
-    const char* t = text.c_str();
-    Expect(vtxt_Text_atoi(s.get()) == std::atoi(t) && vtxt_Text_atol(s.get()) == std::atol(t),
-           "atoi and atol");
-    const double d = vtxt_Text_atof(s.get()), e = std::atof(t);
+    Expect(vtxt_Text_tolower(c) == vfuzz::Case(static_cast<char>(c), false), "tolower");
+    Expect(vtxt_Text_toupper(c) == vfuzz::Case(static_cast<char>(c), true), "toupper");
+    const CString s(in);
+    char* p = s.get();
+    const char* t = p == nullptr ? "" : p;
+    Expect(vtxt_Text_atoi(p) == std::atoi(t) && vtxt_Text_atol(p) == std::atol(t), "atoi, atol");
+    const double d = vtxt_Text_atof(p), e = std::atof(t);
     Expect(std::memcmp(&d, &e, sizeof d) == 0, "atof");
-    if (s.get() == nullptr)
+    if (p == nullptr)
         return;
-    const int base = in.Below(37);
-    char *endMine, *endTheirs;
-    Expect(vtxt_Text_strtol(s.get(), &endMine, base) == std::strtol(s.get(), &endTheirs, base) &&
+    // 0 or 2 to 36: with any other base the C library need not set the end.
+    const int pick = in.Below(36), base = pick == 1 ? 36 : pick;
+    char *endMine = nullptr, *endTheirs = nullptr;
+    Expect(vtxt_Text_strtol(p, &endMine, base) == std::strtol(p, &endTheirs, base) &&
                endMine == endTheirs,
            "strtol");
-    Expect(vtxt_Text_strtoul(s.get(), &endMine, base) == std::strtoul(s.get(), &endTheirs, base) &&
+    Expect(vtxt_Text_strtoul(p, &endMine, base) == std::strtoul(p, &endTheirs, base) &&
                endMine == endTheirs,
            "strtoul");
-    const double f = vtxt_Text_strtod(s.get(), &endMine), g = std::strtod(s.get(), &endTheirs);
+    const double f = vtxt_Text_strtod(p, &endMine), g = std::strtod(p, &endTheirs);
     Expect(std::memcmp(&f, &g, sizeof f) == 0 && endMine == endTheirs, "strtod");
-    const int needed = std::snprintf(nullptr, 0, "%s|%d", t, c);
-    Array mine("", static_cast<std::size_t>(needed) + 1),
-        theirs("", static_cast<std::size_t>(needed) + 1);
-    std::snprintf(theirs.get(), static_cast<std::size_t>(needed) + 1, "%s|%d", t, c);
-    Expect(vtxt_Text_sprintf(mine.get(), "%s|%d", t, c) == needed && mine.All() == theirs.All(),
+    const std::size_t needed = static_cast<std::size_t>(std::snprintf(nullptr, 0, "%s|%d", t, c));
+    Array mine("", needed + 1), theirs("", needed + 1);
+    std::snprintf(theirs.get(), needed + 1, "%s|%d", t, c);
+    Expect(vtxt_Text_sprintf(mine.get(), "%s|%d", t, c) == static_cast<int>(needed) &&
+               mine.All() == theirs.All(),
            "sprintf");
-    Expect(Formatted(mine.get(), "%s|%d", t, c) == needed && mine.All() == theirs.All(),
+    std::memset(mine.get(), 0x5A, needed + 1);
+    Expect(Formatted(mine.get(), "%s|%d", t, c) == static_cast<int>(needed) &&
+               mine.All() == theirs.All(),
            "vsprintf");
 }
 
 } // namespace
 
+namespace vfuzz {
+
+void CSearches(char* p, char* set, int c) {
+    const char byte = static_cast<char>(c);
+    char* r = p == nullptr ? const_cast<char*>("") : p;
+    const char* q = set == nullptr ? "" : set;
+    // strchr and strrchr: only the low 8 bits count and the NUL is never found.
+    Expect(vtxt_Text_strchr(p, c) == (byte == '\0' ? nullptr : std::strchr(r, byte)), "strchr");
+    Expect(vtxt_Text_strrchr(p, c) == (byte == '\0' ? nullptr : std::strrchr(r, byte)), "strrchr");
+    Expect(vtxt_Text_strlen(p) == static_cast<int>(std::strlen(r)), "strlen");
+    Expect(Offset(vtxt_Text_strpbrk(p, set), p) == Offset(std::strpbrk(r, q), r), "strpbrk");
+    Expect(vtxt_Text_strcspn(p, set) == static_cast<int>(std::strcspn(r, q)), "strcspn");
+    Expect(vtxt_Text_strspn(p, set) == static_cast<int>(std::strspn(r, q)), "strspn");
+    // strstr, but an empty haystack holds nothing, not even "".
+    const char* found = *r == '\0' ? nullptr : std::strstr(r, q);
+    Expect(Offset(vtxt_Text_strstr(p, set), p) == Offset(found, r), "strstr");
+}
+
+void CTokens(Input& in, char* text, char* delimiters) {
+    std::string copy(text, std::strlen(text) + 1);
+    char *theirs = &copy[0], *savedMine = nullptr, *savedTheirs = nullptr;
+    Expect(vtxt_Text_strtok_r(text, delimiters, nullptr) == nullptr, "strtok_r without saveptr");
+    for (int call = 0, calls = in.Below(32) + 1; call < calls; ++call) {
+        // The array first, then NULL or a restart inside the array, which
+        // counts only once the saved position is NULL.
+        const int at = call == 0 ? 0 : in.Below(static_cast<int>(copy.size()) + 1) - 1;
+        char* x = vtxt_Text_strtok_r(at < 0 ? nullptr : text + at, delimiters, &savedMine);
+        char* y = Tokenize(at < 0 ? nullptr : theirs + at, delimiters, &savedTheirs);
+        Expect(Offset(x, text) == Offset(y, theirs), "strtok_r's token");
+        Expect(Offset(savedMine, text) == Offset(savedTheirs, theirs), "strtok_r's saved position");
+        Expect(std::string(text, copy.size()) == copy, "strtok_r's writes");
+    }
+}
+
+void CCopy(int op, char* dst, std::size_t bytes, char* src, int n) {
+    // Whether it fits and what dst must start with afterwards when it does.
+    const std::string head = op < 2 ? "" : dst, from = src == nullptr ? "" : src;
+    const std::size_t m = std::min(static_cast<std::size_t>(std::max(n, 0)), from.size());
+    bool fits;
+    std::string done;
+    if (op == 0) { // the whole source, or the error
+        fits = from.size() < kDeclared, done = from;
+    } else if (op == 1) { // dst[0..m], no padding; NULL when m >= 32767
+        fits = m < kDeclared, done = from.substr(0, m);
+    } else if (op == 2) { // within the caller's capacity or not at all
+        fits = from.empty() || head.size() + from.size() + 1 <= static_cast<std::size_t>(n);
+        done = head + from;
+    } else { // min(n, length) characters within 32767 bytes
+        fits = m == 0 || head.size() + m + 1 <= kDeclared, done = head + from.substr(0, m);
+    }
+    std::string expected(dst, bytes);
+    if (fits)
+        expected.replace(0, done.size() + 1, done + '\0');
+    else if (op < 2) // strcpy empties dst before the error; strncpy ends dst[0] and dst[m]
+        expected[0] = expected[op == 1 ? m : 0] = '\0';
+    char* result = nullptr;
+    bool thrown = false;
+    try {
+        result = op == 0   ? vtxt_Text_strcpy(dst, src)
+                 : op == 1 ? vtxt_Text_strncpy(dst, src, n)
+                 : op == 2 ? vtxt_Text_strcat(dst, n, src)
+                           : vtxt_Text_strncat(dst, src, n);
+    } catch (char* error) {
+        thrown = std::strcmp(error, VTXT_BUFFER_TOO_SMALL) == 0;
+    }
+    Expect(thrown == (op == 0 && !fits), "only strcpy refuses, and only what does not fit");
+    Expect(result == (fits ? dst : nullptr), "the copy's result");
+    Expect(std::string(dst, bytes) == expected, "the copy's writes");
+    Expect(vtxt_Text_strcat(nullptr, n, src) == nullptr, "strcat to NULL");
+}
+
+void CComparisons(char* a, char* b, unsigned n) {
+    const std::string x = a == nullptr ? "" : a, y = b == nullptr ? "" : b;
+    Expect(vtxt_Text_strcmp(a, b) == Order(x, y, 0xFFFFFFFFu, false), "strcmp");
+    Expect(vtxt_Text__stricmp(a, b) == Order(x, y, 0xFFFFFFFFu, true), "_stricmp");
+    Expect(vtxt_Text_strncmp(a, b, n) == Order(x, y, n, false), "strncmp");
+    Expect(vtxt_Text__strnicmp(a, b, n) == Order(x, y, n, true), "_strnicmp");
+}
+
+} // namespace vfuzz
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vfuzz::Input in(data, size);
     while (in.More()) {
-        static void (*const kGroups[])(vfuzz::Input&) = {Searches, Tokens, Copies, Comparisons,
-                                                         Conversions};
-        kGroups[in.Below(sizeof kGroups / sizeof kGroups[0])](in);
+        const int group = in.Below(5);
+        if (group == 0) {
+            const CString s(in), set(in);
+            vfuzz::CSearches(s.get(), set.get(), static_cast<std::int16_t>(in.Below(65536)));
+        } else if (group == 1) {
+            Array text(Cut(in.String()) + '\0', 0);
+            vfuzz::CTokens(in, text.get(), CString(in).get());
+        } else if (group == 2) {
+            const std::string head = Source(in), tail = Source(in);
+            const CString src(in, tail);
+            const int length = src.get() == nullptr ? 0 : static_cast<int>(tail.size());
+            const int n = in.Below(4) == 0 ? length - 2 + in.Below(5) : in.Below(length + 3);
+            const int op = in.Below(4);
+            const int capacity = op == 2 ? in.Below(static_cast<int>(head.size()) + length + 4) : 0;
+            const std::size_t m = static_cast<std::size_t>(std::min(std::max(n, 0), length));
+            // Exactly the room that each may fill; strcat gets its capacity.
+            const std::size_t bytes = op == 0   ? static_cast<std::size_t>(length) + 1
+                                      : op == 1 ? m + 1
+                                      : op == 2 ? static_cast<std::size_t>(capacity)
+                                                : head.size() + 1 + m;
+            Array dst(op < 2 ? "" : head + '\0', bytes);
+            vfuzz::CCopy(op, dst.get(), dst.size(), src.get(), op == 2 ? capacity : n);
+        } else if (group == 3) {
+            const CString a(in), b(in);
+            vfuzz::CComparisons(a.get(), b.get(),
+                                in.Below(4) == 0 ? 0xFFFFFFFFu
+                                                 : static_cast<unsigned>(in.Below(70)));
+        } else {
+            Conversions(in);
+        }
     }
     return 0;
 }

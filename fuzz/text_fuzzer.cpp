@@ -1,20 +1,18 @@
 // Random sequences of Text operations against a model: the characters as a
 // std::string, the size that the storage policy gives, both flags and who
 // holds the buffer. After every operation the object must match the model;
-// an append that cannot grow must throw the buffer-too-small error and leave
-// the object and its caller's array exactly as they were.
-#include "FuzzInput.h"
+// an append that cannot grow must be refused (the buffer-too-small error, or
+// false from Concatenate) and leave the object and its caller's array exactly
+// as they were.
+#include "FuzzSupport.h"
 #include "VorelText.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
-#include <string>
 
 using vfuzz::Cut;
 using vfuzz::Expect;
+using vfuzz::Index;
+using vfuzz::Order;
 using VorelText::Char;
 using VorelText::Text;
 
@@ -41,68 +39,31 @@ struct Model {
     bool searchForward = true;
 };
 
-// A caller's array of exactly `bytes` bytes from malloc, so that the
-// sanitizer reports any access past it and any release by the library.
-struct Array {
-    char* bytes = nullptr;
-    std::size_t count = 0;
-    ~Array() { std::free(bytes); }
-    void Make(const std::string& contents, std::size_t total) {
-        std::free(bytes);
-        count = total;
-        bytes = static_cast<char*>(std::malloc(total));
-        std::memset(bytes, 0x5A, total);
-        std::memcpy(bytes, contents.c_str(), contents.size() + 1);
-    }
-    std::string All() const { return bytes == nullptr ? std::string() : std::string(bytes, count); }
-};
-
-int Fold(char c, bool ignoreCase) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    return ignoreCase && byte < 0x80 ? std::tolower(byte) : static_cast<signed char>(c);
-}
-
-// Compare's contract: empty texts order first whatever the count; otherwise
-// at most count positions, terminators included, in signed order.
-int Order(const std::string& a, const std::string& b, unsigned count, bool ignoreCase) {
-    if (a.empty() || b.empty())
-        return a.empty() ? (b.empty() ? 0 : -1) : 1;
-    const std::size_t bound = std::min<std::size_t>(std::max(a.size(), b.size()), count);
-    for (std::size_t i = 0; i < bound; ++i) {
-        if (i > a.size())
-            return -1;
-        if (i > b.size())
-            return 1;
-        const int x = Fold(a.c_str()[i], ignoreCase), y = Fold(b.c_str()[i], ignoreCase);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return 0;
-}
-
-int Index(std::size_t i) {
-    return i == std::string::npos ? -1 : static_cast<int>(i);
-}
-
 void Matches(const Text& t, const Model& m, const char* what) {
     const char* p = t;
-    Expect(t.LengthGet() == static_cast<int>(m.chars.size()), what);
-    Expect(t.SizeGet() == m.size, what);
+    Expect(t.LengthGet() == static_cast<int>(m.chars.size()) && t.SizeGet() == m.size, what);
     Expect(t.IsCaseSensitive() == m.caseSensitive && t.IsSearchForward() == m.searchForward, what);
-    Expect((p != nullptr) == m.buffer, what);
-    if (p != nullptr)
-        Expect(std::memcmp(p, m.chars.data(), m.chars.size()) == 0 && p[m.chars.size()] == '\0',
-               what);
+    Expect(p == nullptr
+               ? !m.buffer
+               : m.buffer && m.chars == std::string(p, m.chars.size()) && p[m.chars.size()] == '\0',
+           what);
 }
 
 // A result made by operator+, SubString or FindToken: exactly its characters
 // and a terminator, owned, default flags.
 void IsFresh(const Text& r, const std::string& chars, const char* what) {
-    Model m;
-    m.chars = chars;
-    m.size = static_cast<int>(chars.size() + 1);
-    m.buffer = true;
-    Matches(r, m, what);
+    Matches(r, Model{chars, static_cast<int>(chars.size() + 1), true}, what);
+}
+
+// Runs an append; false when it threw the buffer-too-small error.
+template <typename F> bool Appended(F append) {
+    try {
+        append();
+        return true;
+    } catch (char* error) {
+        Expect(std::strcmp(error, VTXT_BUFFER_TOO_SMALL) == 0, "the buffer-too-small error");
+        return false;
+    }
 }
 
 class Session {
@@ -112,169 +73,121 @@ public:
     void Step() {
         using Operation = void (Session::*)();
         static const Operation kOperations[] = {
-            &Session::Construct,    &Session::CopyConstruct, &Session::AssignText,
-            &Session::AssignString, &Session::AssignChar,    &Session::AppendText,
-            &Session::AppendChar,   &Session::AppendString,  &Session::Join,
-            &Session::Sub,          &Session::Concatenate,   &Session::Attach,
-            &Session::Remove,       &Session::Token,         &Session::ChangeCase,
-            &Session::Compare,      &Session::Search,        &Session::SetFlags,
-            &Session::SetAt,        &Session::Empty,         &Session::TakeOver,
-            &Session::Detach};
+            &Session::Construct, &Session::AssignText, &Session::AssignString, &Session::Append,
+            &Session::Append,    &Session::Join,       &Session::Sub,          &Session::Attach,
+            &Session::Remove,    &Session::Token,      &Session::ChangeCase,   &Session::Compare,
+            &Session::Search,    &Session::SetFlags,   &Session::SetAt,        &Session::Empty,
+            &Session::TakeOver,  &Session::Detach};
         constexpr int kCount = sizeof kOperations / sizeof kOperations[0];
         (this->*kOperations[in_.Below(kCount)])();
         Matches(*text_, model_, "after the operation");
         if (model_.attached)
-            Expect(static_cast<char*>(*text_) == array_.bytes, "still in the caller's array");
+            Expect(static_cast<char*>(*text_) == array_.get(), "still in the caller's array");
     }
 
 private:
     Text& t() { return *text_; }
     int Length() const { return static_cast<int>(model_.chars.size()); }
-    bool Roomy(std::size_t more) const { return model_.chars.size() + more <= kLongest; }
 
-    // An append that must not grow an attached object: it must throw
-    // VTXT_BUFFER_TOO_SMALL and change nothing. Answers whether it was so.
-    template <typename F> bool Refused(bool needsGrowth, F append) {
-        if (!(needsGrowth && model_.attached))
-            return false;
-        const std::string before = model_.attached ? array_.All() : std::string();
-        bool thrown = false;
-        try {
-            append();
-        } catch (char* error) {
-            thrown = std::strcmp(error, VTXT_BUFFER_TOO_SMALL) == 0;
-        }
-        Expect(thrown, "an append that needs growth is refused");
-        Expect(array_.All() == before, "a refused append leaves the array alone");
-        return true;
-    }
-
-    void Owned(std::string chars, int size, bool defaultFlags) {
-        model_.chars = std::move(chars);
-        model_.size = size;
-        model_.buffer = size > 0;
-        model_.attached = false;
-        if (defaultFlags)
-            model_.caseSensitive = model_.searchForward = true;
-    }
-
+    // A fresh object from a C string, or a copy of this one up to its first
+    // NUL with its flags.
     void Construct() {
-        const std::string s = in_.String();
-        text_.reset(new Text(s.c_str()));
-        Owned(Cut(s), Reserved(Cut(s).size()), true);
+        const bool copy = in_.Bool();
+        const std::string s = Cut(copy ? model_.chars : in_.String());
+        text_.reset(copy ? new Text(t()) : new Text(s.c_str()));
+        model_ = Model{s,
+                       Reserved(s.size()),
+                       true,
+                       false,
+                       !copy || model_.caseSensitive,
+                       !copy || model_.searchForward};
     }
 
-    void CopyConstruct() {
-        text_.reset(new Text(t()));
-        const std::string kept = Cut(model_.chars);
-        Owned(kept, Reserved(kept.size()), false);
-    }
-
+    // Itself (nothing changes), or an owned Text, one on a caller's array
+    // (whose whole declared size is copied) or one without a buffer, with
+    // any flags.
     void AssignText() {
-        if (in_.Bool()) { // itself: nothing changes
-            t() = t();
-            return;
-        }
+        const int kind = in_.Below(4);
         const std::string s = Cut(in_.String());
-        Array storage;
-        Text src;
-        int size = 0; // without a buffer
-        const int kind = in_.Below(3);
-        if (kind == 0) {
-            src = Text(s.c_str());
-            size = Reserved(s.size());
-        } else if (kind == 1) { // a caller's array: its whole declared size is copied
-            storage.Make(s, s.size() + 1 + static_cast<std::size_t>(in_.Below(4)));
-            src.Attach(storage.bytes, static_cast<int>(storage.count));
-            size = static_cast<int>(storage.count);
+        vfuzz::Array storage(s + '\0', s.size() + 1 + static_cast<std::size_t>(in_.Below(4)));
+        Text owned(s.c_str()), attached, none;
+        attached.Attach(storage.get(), static_cast<int>(storage.size()));
+        Text& src = kind == 0 ? t() : kind == 1 ? owned : kind == 2 ? attached : none;
+        if (kind != 0) {
+            src.CaseSensitivitySet(in_.Bool());
+            src.SearchForwardSet(in_.Bool());
+            const int size = kind == 1 ? Reserved(s.size()) : static_cast<int>(storage.size());
+            model_ = Model{kind == 3 ? "" : s,    kind == 3 ? 0 : size, kind != 3, false,
+                           src.IsCaseSensitive(), src.IsSearchForward()};
         }
-        src.CaseSensitivitySet(in_.Bool());
-        src.SearchForwardSet(in_.Bool());
         t() = src;
-        Owned(size > 0 ? s : std::string(), size, false);
-        model_.caseSensitive = src.IsCaseSensitive();
-        model_.searchForward = src.IsSearchForward();
     }
 
+    // A C string, now and then one inside this object's own buffer, or a
+    // Char: the block above its length, default flags.
     void AssignString() {
-        std::string s = in_.String();
-        if (in_.Bool() && model_.buffer) { // a C string inside this object's own buffer
+        std::string s = Cut(in_.String());
+        const int kind = in_.Below(3);
+        if (kind == 1 && model_.buffer) {
             const int from = in_.Below(Length() + 1);
             s = Cut(model_.chars.substr(static_cast<std::size_t>(from)));
             t() = static_cast<const char*>(static_cast<char*>(t())) + from;
+        } else if (kind == 2) {
+            s = std::string(1, static_cast<char>(in_.Byte()));
+            t() = Char(s[0]);
         } else {
-            s = Cut(s);
             t() = s.c_str();
         }
-        Owned(s, BlockAbove(s.size()), true);
+        model_ = Model{s, BlockAbove(s.size()), true};
     }
 
-    void AssignChar() {
-        const char c = static_cast<char>(in_.Byte());
-        t() = Char(c);
-        Owned(std::string(1, c), 256, true);
-    }
-
-    void AppendText() {
-        const bool itself = in_.Bool();
-        const std::string s = itself ? model_.chars : Cut(in_.String());
-        if (s.empty())
-            t() += Text(""); // nothing changes, even without room
-        if (s.empty() || !Roomy(s.size()))
-            return;
-        const std::size_t length = model_.chars.size() + s.size();
-        const bool grows = static_cast<std::size_t>(model_.size) < length + 1;
-        const Text other(s.c_str());
-        if (Refused(grows, [&] { itself ? t() += t() : t() += other; }))
-            return;
-        itself ? t() += t() : t() += other;
-        Grow(grows, BlockAbove(length), s);
-    }
-
-    void AppendChar() {
-        const char c = static_cast<char>(in_.Byte());
-        if (!Roomy(1))
-            return;
-        const bool grows = static_cast<std::size_t>(model_.size) < model_.chars.size() + 2;
-        if (Refused(grows, [&] { t() += Char(c); }))
-            return;
-        t() += Char(c);
-        Grow(grows, BlockAbove(model_.chars.size() + 2), std::string(1, c));
-    }
-
-    void AppendString() {
-        const std::string s = Cut(in_.String());
-        if (!Roomy(s.size()))
+    // A Text (now and then this object itself), a Char, a C string or, through
+    // Concatenate, the first count characters of a Text. Each kind grows to
+    // the block above its own count: the new length for a Text, the bytes
+    // needed for the others.
+    void Append() {
+        const int kind = in_.Below(4);
+        const bool itself = kind == 0 && in_.Bool();
+        std::string s = itself      ? model_.chars
+                        : kind == 1 ? std::string(1, static_cast<char>(in_.Byte()))
+                                    : Cut(in_.String());
+        Text other(s.c_str());
+        const int count = kind == 3 ? in_.Below(static_cast<int>(s.size()) + 3) : 0;
+        if (kind == 3)
+            s = s.substr(0, static_cast<std::size_t>(count));
+        if (model_.chars.size() + s.size() > kLongest)
             return;
         const std::size_t needed = model_.chars.size() + s.size() + 1;
-        const bool grows = static_cast<std::size_t>(model_.size) < needed;
-        if (Refused(grows, [&] { t() += s.c_str(); }))
+        // An empty Text or piece changes nothing, even without a buffer.
+        const bool grows = (kind == 1 || kind == 2 || !s.empty()) &&
+                           static_cast<std::size_t>(model_.size) < needed;
+        const std::string before = array_.All();
+        const bool ok = kind == 3 ? t().Concatenate(other, count) : Appended([&] {
+            itself      ? t() += t()
+            : kind == 0 ? t() += other
+            : kind == 1 ? t() += Char(s[0])
+                        : t() += s.c_str();
+        });
+        if (grows && model_.attached) {
+            Expect(!ok && array_.All() == before, "an append that needs growth is refused");
             return;
-        t() += s.c_str();
-        Grow(grows, BlockAbove(needed), s);
-    }
-
-    void Grow(bool grows, int size, const std::string& tail) {
-        model_.chars += tail;
+        }
+        Expect(ok, "the append");
+        model_.chars += s;
         if (grows) {
-            model_.size = size;
+            model_.size = BlockAbove(needed - (kind == 0 || kind == 3 ? 1 : 0));
             model_.buffer = true;
         }
     }
 
     void Join() {
-        const std::string s = in_.String();
-        const std::string head = model_.chars;
-        switch (in_.Below(3)) {
-        case 0:
-            IsFresh(t() + s.c_str(), Cut(head + Cut(s)), "+ char*");
-            break;
-        case 1:
-            IsFresh(t() + Text(s.c_str()), Cut(head + Cut(s)), "+ Text");
-            break;
-        default:
-            IsFresh(t() + Char(s.empty() ? '\0' : s[0]), Cut(head + s.substr(0, 1)), "+ Char");
-        }
+        const int kind = in_.Below(3);
+        const std::string s =
+            kind == 2 ? std::string(1, static_cast<char>(in_.Byte())) : in_.String();
+        const Text r = kind == 0   ? t() + s.c_str()
+                       : kind == 1 ? t() + Text(s.c_str())
+                                   : t() + Char(s[0]);
+        IsFresh(r, Cut(model_.chars + Cut(s)), "operator+");
     }
 
     void Sub() {
@@ -285,26 +198,6 @@ private:
         IsFresh(t().SubString(start, count), Cut(piece), "SubString");
     }
 
-    void Concatenate() {
-        const std::string s = Cut(in_.String());
-        const int count = in_.Below(static_cast<int>(s.size()) + 3);
-        const std::string piece = s.substr(0, static_cast<std::size_t>(count));
-        if (!Roomy(piece.size()))
-            return;
-        Text src(s.c_str());
-        const std::size_t length = model_.chars.size() + piece.size();
-        const bool grows = !piece.empty() && static_cast<std::size_t>(model_.size) < length + 1;
-        const std::string before = model_.attached ? array_.All() : std::string();
-        const bool ok = t().Concatenate(src, count);
-        if (grows && model_.attached) {
-            Expect(!ok && array_.All() == before, "Concatenate refuses without writing");
-            return;
-        }
-        Expect(ok, "Concatenate appends");
-        if (!piece.empty())
-            Grow(grows, BlockAbove(length), piece);
-    }
-
     // A fresh object on a caller's array that holds the text and a declared
     // size of room (Attach(char*) declares just the text).
     void Attach() {
@@ -313,15 +206,12 @@ private:
         const std::size_t size =
             s.size() + 1 + (measured ? 0 : static_cast<std::size_t>(in_.Below(300)));
         text_.reset(new Text);
-        array_.Make(s, size);
+        array_.Make(s + '\0', size);
         if (measured)
-            t().Attach(array_.bytes);
+            t().Attach(array_.get());
         else
-            t().Attach(array_.bytes, static_cast<int>(size));
-        model_ = Model();
-        model_.chars = s;
-        model_.size = static_cast<int>(size);
-        model_.buffer = model_.attached = true;
+            t().Attach(array_.get(), static_cast<int>(size));
+        model_ = Model{s, static_cast<int>(size), true, true};
     }
 
     void Remove() {
@@ -334,73 +224,27 @@ private:
     }
 
     void Token() {
-        const std::string set = Cut(in_.String());
-        Text delimiters(set.c_str());
-        const std::string& s = model_.chars;
-        int position = in_.Below(Length() + 1);
-        // A NUL inside the text is never a delimiter: the set has none.
-        std::size_t begin = static_cast<std::size_t>(position);
-        while (begin < s.size() && set.find(s[begin]) != std::string::npos)
-            ++begin;
-        std::size_t end = begin;
-        while (end < s.size() && set.find(s[end]) == std::string::npos)
-            ++end;
-        IsFresh(t().FindToken(delimiters, &position), Cut(s.substr(begin, end - begin)),
-                "FindToken");
-        Expect(position == static_cast<int>(end), "FindToken's position");
+        Text delimiters(Cut(in_.String()).c_str());
+        vfuzz::TextToken(t(), model_.chars, delimiters, in_.Below(Length() + 1));
     }
 
     void ChangeCase() {
         const bool upper = in_.Bool();
         upper ? t().ToUpper() : t().ToLower();
-        for (char& c : model_.chars) {
-            const unsigned char byte = static_cast<unsigned char>(c);
-            if (byte < 0x80)
-                c = static_cast<char>(upper ? std::toupper(byte) : std::tolower(byte));
-        }
+        for (char& c : model_.chars)
+            c = vfuzz::Case(c, upper);
     }
 
     void Compare() {
-        std::string s = Cut(in_.String());
-        Text other(s.c_str());
-        const unsigned count = in_.Bool() ? 0xFFFFFFFFu : static_cast<unsigned>(in_.Below(300));
-        const bool ignoreCase = !model_.caseSensitive;
-        const std::string& me = model_.chars;
-        Expect(t().Compare(other, count) == Order(me, s, count, ignoreCase), "Compare");
-        const int whole = Order(me, s, 0xFFFFFFFFu, ignoreCase);
-        Expect((t() == other) == (whole == 0) && (t() < other) == (whole < 0), "== and < Text");
-        Expect((t() >= const_cast<char*>(s.c_str())) == (whole >= 0), ">= char*");
-        const Char c(s.empty() ? '\0' : s[0]);
-        Expect((t() <= c) == (Order(me, s.substr(0, 1), 0xFFFFFFFFu, ignoreCase) <= 0), "<= Char");
+        Text other(Cut(in_.String()).c_str());
+        vfuzz::TextCompare(t(), model_.chars, other,
+                           in_.Bool() ? 0xFFFFFFFFu : static_cast<unsigned>(in_.Below(300)));
     }
 
     void Search() {
-        const std::string& s = model_.chars;
-        const std::string set = Cut(in_.String());
-        Text pattern(set.c_str());
-        Char c(static_cast<char>(in_.Byte()));
-        const int direction = model_.searchForward ? Index(s.find(c)) : Index(s.rfind(c));
-        Expect(t().FindCharacter(c) == direction && t().FindCharacter(char(c)) == direction,
-               "FindCharacter");
-        Expect(t().FindString(pattern) == Index(Cut(s).find(set)), "FindString");
-        auto inSet = [&](char x) { return x != '\0' && set.find(x) != std::string::npos; };
-        const std::size_t firstIn = std::find_if(s.begin(), s.end(), inSet) - s.begin();
-        const std::size_t firstOut =
-            std::find_if(s.begin(), s.end(), [&](char x) { return !inSet(x); }) - s.begin();
-        Expect(t().FindFromCharacterSet(pattern) == (firstIn < s.size() ? Index(firstIn) : -1),
-               "FindFromCharacterSet");
-        Expect(t().FindNotFromCharacterSet(pattern) == (firstOut < s.size() ? Index(firstOut) : -1),
-               "FindNotFromCharacterSet");
-        const int start = in_.Below(Length() + 3);
-        int skip = start;
-        while (skip < Length() && inSet(s[static_cast<std::size_t>(skip)]))
-            ++skip;
-        Expect(t().SkipCharacters(pattern, start) == skip, "SkipCharacters");
-        Expect(t().IsEmpty() == s.empty(), "IsEmpty");
-        Expect(t().IsAscii() ==
-                   std::all_of(s.begin(), s.end(),
-                               [](char x) { return static_cast<unsigned char>(x) < 0x80; }),
-               "IsAscii");
+        Text pattern(Cut(in_.String()).c_str());
+        const char c = static_cast<char>(in_.Byte());
+        vfuzz::TextSearches(t(), model_.chars, pattern, c, in_.Below(Length() + 3));
     }
 
     void SetFlags() {
@@ -431,14 +275,11 @@ private:
             return;
         const char* buffer = t();
         t().FlagAsTemp();
-        const bool full = static_cast<std::size_t>(model_.size) < model_.chars.size() + 2;
-        model_.attached = true;
-        Refused(full, [&] { t() += Char('t'); });
-        model_.attached = false;
-        std::unique_ptr<Text> taker(new Text);
-        if (in_.Bool())
-            taker.reset(new Text(t()));
-        else
+        if (static_cast<std::size_t>(model_.size) < model_.chars.size() + 2)
+            Expect(!Appended([&] { t() += Char('t'); }), "a temporary object never grows");
+        const bool construct = in_.Bool();
+        std::unique_ptr<Text> taker(construct ? new Text(t()) : new Text);
+        if (!construct)
             *taker = t();
         text_ = std::move(taker);
         Expect(static_cast<char*>(t()) == buffer, "the buffer is taken over uncopied");
@@ -448,18 +289,58 @@ private:
         if (!model_.attached)
             return; // an owned buffer would be lost
         t().Detach();
-        model_.chars.clear();
-        model_.size = 0;
-        model_.buffer = model_.attached = false;
+        model_ = Model{std::string(), 0, false, false, model_.caseSensitive, model_.searchForward};
     }
 
     vfuzz::Input& in_;
-    Array array_; // outlives text_, which may point into it
+    vfuzz::Array array_; // outlives text_, which may point into it
     std::unique_ptr<Text> text_;
     Model model_;
 };
 
 } // namespace
+
+namespace vfuzz {
+
+void TextSearches(const Text& t, const std::string& s, Text& pattern, char c, int start) {
+    const std::string set = static_cast<char*>(pattern);
+    const int found = t.IsSearchForward() ? Index(s.find(c)) : Index(s.rfind(c));
+    Char character(c);
+    Expect(t.FindCharacter(c) == found && t.FindCharacter(character) == found, "FindCharacter");
+    Expect(t.FindString(pattern) == Index(Cut(s).find(set)), "FindString");
+    Expect(t.FindFromCharacterSet(pattern) == Index(s.find_first_of(set)), "FindFromCharacterSet");
+    Expect(t.FindNotFromCharacterSet(pattern) == Index(s.find_first_not_of(set)),
+           "FindNotFromCharacterSet");
+    const std::size_t from = static_cast<std::size_t>(std::max(start, 0));
+    const std::size_t skip = std::min(s.find_first_not_of(set, from), std::max(s.size(), from));
+    Expect(t.SkipCharacters(pattern, start) == Index(skip), "SkipCharacters");
+    Expect(t.IsEmpty() == s.empty(), "IsEmpty");
+    Expect(t.IsAscii() == std::none_of(s.begin(), s.end(), [](char x) { return x & 0x80; }),
+           "IsAscii");
+}
+
+void TextCompare(Text& t, const std::string& me, Text& other, unsigned count) {
+    char* p = other;
+    const std::string s = p;
+    const bool fold = !t.IsCaseSensitive();
+    Expect(t.Compare(other, count) == Order(me, s, count, fold), "Compare");
+    const int whole = Order(me, s, 0xFFFFFFFFu, fold);
+    Expect((t == other) == (whole == 0) && (t < other) == (whole < 0), "== and < Text");
+    Expect((t >= p) == (whole >= 0), ">= char*");
+    Expect((t <= Char(*p)) == (Order(me, s.substr(0, 1), 0xFFFFFFFFu, fold) <= 0), "<= Char");
+}
+
+int TextToken(const Text& t, const std::string& s, Text& delimiters, int position) {
+    const std::string set = static_cast<char*>(delimiters);
+    // A NUL inside the text is never a delimiter: the set has none.
+    const std::size_t begin = std::min(s.find_first_not_of(set, position), s.size());
+    const std::size_t end = std::min(s.find_first_of(set, begin), s.size());
+    IsFresh(t.FindToken(delimiters, &position), Cut(s.substr(begin, end - begin)), "FindToken");
+    Expect(position == static_cast<int>(end), "FindToken's position");
+    return position;
+}
+
+} // namespace vfuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vfuzz::Input in(data, size);
