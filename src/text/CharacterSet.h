@@ -13,11 +13,18 @@ public:
     bool Contains(char c) const { return member[static_cast<unsigned char>(c)]; }
 
     // The first index i in from..end-1 at which Contains(text[i]) differs
-    // from `inSet`, or end. Reads nothing when from >= end.
+    // from `inSet`, or end. Reads nothing when from >= end, and nothing at
+    // or beyond end.
     int SkipWhile(const char* text, int from, int end, bool inSet) const;
 
 private:
+    // Sets of up to this many characters are also kept as a list, which a
+    // block scan compares with each of them, a whole block at a time.
+    static constexpr int kMaxListed = 16;
+
     bool member[256];
+    char listed[kMaxListed];
+    int listedCount;
 };
 
 } // namespace VorelText::detail

@@ -1,0 +1,24 @@
+// Where two byte ranges first differ, exactly or with case folded.
+#ifndef VORELTEXT_SRC_TEXT_MISMATCH_H
+#define VORELTEXT_SRC_TEXT_MISMATCH_H
+
+#include <cstddef>
+
+namespace VorelText::detail {
+
+// The first index below n at which a and b hold different bytes, or n.
+std::size_t FirstDifference(const char* a, const char* b, std::size_t n);
+
+// The first index from `from` below n at which a and b differ once their
+// ASCII letters are lowered, every other byte kept as it is, or n. The bytes
+// before `from` must be equal that way, and n - from at least 16.
+std::size_t FirstAsciiFoldedDifference(const char* a, const char* b, std::size_t from,
+                                       std::size_t n);
+
+// -1, 0 or 1: the order of the first of the n positions at which the bytes,
+// lowered as Char::ToLower lowers them, differ, in signed byte order.
+int OrderIgnoringCase(const char* a, const char* b, std::size_t n);
+
+} // namespace VorelText::detail
+
+#endif
