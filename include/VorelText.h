@@ -124,7 +124,8 @@ VORELTEXT_API char* vtxt_Text_strstr(char* haystack, char* needle);
 VORELTEXT_API int vtxt_Text_strcspn(char* s, char* set);
 VORELTEXT_API int vtxt_Text_strspn(char* s, char* set);
 /*
- * Tokenizes str in place, writing one NUL per call. Unlike strtok_r: while
+ * Tokenizes str in place, writing at most one NUL per call, over the
+ * delimiter that ends the token. Unlike strtok_r: while
  * *saveptr is not NULL it is where scanning continues and a non-NULL str is
  * ignored, so set *saveptr = NULL before the first call. *saveptr becomes NULL
  * after the last token; a NULL saveptr gives NULL.
@@ -135,6 +136,7 @@ VORELTEXT_API char* vtxt_Text_strtok_r(char* str, char* delimiters, char** savep
  * Copying and joining. Unlike the C library these never write more than they
  * are told they may: strcpy, strncpy and strncat treat dst as 32767 bytes
  * (so at most 32766 characters), strcat takes dst's capacity in bytes.
+ * strcpy and strncpy give NULL for a NULL dst; a negative n counts as 0.
  *
  * vtxt_Text_strcpy: a src of 32767 characters or more lets the C++ error
  * "Buffer is too small" pass to the caller (a C caller must not let that
@@ -234,10 +236,13 @@ public:
  * Storage: growth and the assignments from a C string or a Char use
  * CalcBufSize(n), the next multiple of 256 above n. Construction from a C
  * string and copies reserve 65,536 bytes per started block of 256 characters,
- * so short texts can be appended to without moving. Results of operator+ and
+ * so short texts can be appended to without moving; beyond 8,388,351
+ * characters, where that would not fit an int, they take CalcBufSize(n)
+ * (n + 1 at the very top of the int range). Results of operator+ and
  * SubString hold exactly their length plus one. An attached or temporary Text
  * never grows: an append that does not fit throws VTXT_BUFFER_TOO_SMALL before
- * anything changes. Lengths that do not fit an int throw std::length_error.
+ * anything changes. Lengths or sizes that do not fit an int throw
+ * std::length_error.
  *
  * Two traps of this interface:
  *   - A NON-CONST char* argument selects the formatting constructor
@@ -315,7 +320,7 @@ public:
     long ToLong() const;
     double ToDouble() const;
 
-    /* Element access; the index is not checked (keep 0..size-1). SetAt does
+    /* Element access, unchecked in release builds (keep 0..size-1). SetAt does
      * not change the length, so a NUL shortens only what strlen sees. */
     void SetAt(int index, char c);
     /* The buffer itself, writable; NULL without one. Valid until the buffer

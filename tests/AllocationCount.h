@@ -12,6 +12,11 @@ namespace vtest {
 long ArrayAllocations();
 std::size_t LastArrayAllocationSize();
 
+// While p is watched, delete[] of p is counted and not performed, so that a
+// second release shows as a count of 2 instead of a crash. nullptr unwatches.
+void WatchDeletes(const void* p);
+int WatchedDeletes();
+
 // False when a tool (valgrind) replaces the replacement and nothing counts.
 // Kept out of the file that defines the replacement, where the compiler would
 // inline both and take the malloc/free inside for a mismatch.

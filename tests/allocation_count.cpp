@@ -10,6 +10,8 @@
 namespace {
 std::atomic<long> allocations{0};
 std::atomic<std::size_t> lastSize{0};
+std::atomic<const void*> watched{nullptr};
+std::atomic<int> watchedDeletes{0};
 } // namespace
 
 namespace vtest {
@@ -20,6 +22,15 @@ long ArrayAllocations() {
 
 std::size_t LastArrayAllocationSize() {
     return lastSize.load();
+}
+
+void WatchDeletes(const void* p) {
+    watched = p;
+    watchedDeletes = 0;
+}
+
+int WatchedDeletes() {
+    return watchedDeletes.load();
 }
 
 } // namespace vtest
@@ -33,8 +44,12 @@ void* operator new[](std::size_t size) {
 }
 
 void operator delete[](void* p) noexcept {
+    if (p != nullptr && p == watched.load()) {
+        ++watchedDeletes;
+        return;
+    }
     std::free(p);
 }
 void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
+    operator delete[](p);
 }

@@ -18,22 +18,50 @@ Char& Char::operator=(char c) {
     return *this;
 }
 
-Char::operator char() const { return value; }
+Char::operator char() const {
+    return value;
+}
 
 // Ordering treats char as signed 8-bit whatever the platform's char is.
-static signed char Signed(char c) { return static_cast<signed char>(c); }
+static signed char Signed(char c) {
+    return static_cast<signed char>(c);
+}
 
-bool Char::operator==(const Char& other) { return value == other.value; }
-bool Char::operator==(char c) { return value == c; }
-bool Char::operator!=(const Char& other) { return value != other.value; }
-bool Char::operator!=(char c) { return value != c; }
-bool Char::operator<(const Char& other) { return Signed(value) < Signed(other.value); }
-bool Char::operator<(char c) { return Signed(value) < Signed(c); }
-bool Char::operator<=(const Char& other) { return Signed(value) <= Signed(other.value); }
-bool Char::operator<=(char c) { return Signed(value) <= Signed(c); }
-bool Char::operator>(const Char& other) { return Signed(value) > Signed(other.value); }
-bool Char::operator>(char c) { return Signed(value) > Signed(c); }
-bool Char::operator>=(const Char& other) { return Signed(value) >= Signed(other.value); }
-bool Char::operator>=(char c) { return Signed(value) >= Signed(c); }
+bool Char::operator==(const Char& other) {
+    return value == other.value;
+}
+bool Char::operator==(char c) {
+    return value == c;
+}
+bool Char::operator!=(const Char& other) {
+    return value != other.value;
+}
+bool Char::operator!=(char c) {
+    return value != c;
+}
+bool Char::operator<(const Char& other) {
+    return Signed(value) < Signed(other.value);
+}
+bool Char::operator<(char c) {
+    return Signed(value) < Signed(c);
+}
+bool Char::operator<=(const Char& other) {
+    return Signed(value) <= Signed(other.value);
+}
+bool Char::operator<=(char c) {
+    return Signed(value) <= Signed(c);
+}
+bool Char::operator>(const Char& other) {
+    return Signed(value) > Signed(other.value);
+}
+bool Char::operator>(char c) {
+    return Signed(value) > Signed(c);
+}
+bool Char::operator>=(const Char& other) {
+    return Signed(value) >= Signed(other.value);
+}
+bool Char::operator>=(char c) {
+    return Signed(value) >= Signed(c);
+}
 
 } // namespace VorelText

@@ -1,6 +1,7 @@
 // Text: accessors, flags, element access, emptying and number conversion.
 #include "VorelText.h"
 
+#include <cassert>
 #include <cstdlib>
 
 namespace VorelText {
@@ -11,7 +12,9 @@ void Text::Empty() {
     length = 0;
 }
 
-bool Text::IsEmpty() const { return length == 0; }
+bool Text::IsEmpty() const {
+    return length == 0;
+}
 
 bool Text::IsAscii() const {
     for (int i = 0; i < length; ++i)
@@ -20,20 +23,59 @@ bool Text::IsAscii() const {
     return true;
 }
 
-int Text::LengthGet() const { return length; }
-int Text::SizeGet() const { return size; }
-void Text::CaseSensitivitySet(bool on) { caseSensitive = on; }
-bool Text::IsCaseSensitive() const { return caseSensitive; }
-void Text::SearchForwardSet(bool on) { searchForward = on; }
-bool Text::IsSearchForward() const { return searchForward; }
+int Text::LengthGet() const {
+    return length;
+}
+int Text::SizeGet() const {
+    return size;
+}
+void Text::CaseSensitivitySet(bool on) {
+    caseSensitive = on;
+}
+bool Text::IsCaseSensitive() const {
+    return caseSensitive;
+}
+void Text::SearchForwardSet(bool on) {
+    searchForward = on;
+}
+bool Text::IsSearchForward() const {
+    return searchForward;
+}
 
-int Text::ToInteger() const { return buffer == nullptr ? 0 : std::atoi(buffer); }
-long Text::ToLong() const { return buffer == nullptr ? 0 : std::atol(buffer); }
-double Text::ToDouble() const { return buffer == nullptr ? 0.0 : std::atof(buffer); }
+int Text::ToInteger() const {
+    return buffer == nullptr ? 0 : std::atoi(buffer);
+}
+long Text::ToLong() const {
+    return buffer == nullptr ? 0 : std::atol(buffer);
+}
+double Text::ToDouble() const {
+    return buffer == nullptr ? 0.0 : std::atof(buffer);
+}
 
-void Text::SetAt(int index, char c) { buffer[index] = c; }
-Text::operator char*() const { return buffer; }
-char Text::operator[](int index) { return buffer[index]; }
-char Text::GetAt(int index) { return buffer[index]; }
+// Element access is unchecked in release builds: callers keep the limits.
+// Debug builds catch a missing buffer and an index outside an owned one (an
+// attached array may legitimately be used beyond its declared size).
+static void AssertIndex(const char* buffer, int index, int size, bool attached) {
+    assert(buffer != nullptr && index >= 0 && (attached || index < size));
+    (void)buffer, (void)index, (void)size, (void)attached;
+}
+
+void Text::SetAt(int index, char c) {
+    AssertIndex(buffer, index, size, attached);
+    buffer[index] = c;
+}
+
+Text::operator char*() const {
+    return buffer;
+}
+
+char Text::operator[](int index) {
+    AssertIndex(buffer, index, size, attached);
+    return buffer[index];
+}
+
+char Text::GetAt(int index) {
+    return (*this)[index];
+}
 
 } // namespace VorelText

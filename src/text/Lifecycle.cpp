@@ -10,11 +10,18 @@ namespace VorelText {
 
 using detail::kBlockSize;
 
+// Callers and the C layer rely on the field layout: a pointer, an int, four
+// one-byte flags and two ints.
+static_assert(sizeof(void*) != 8 || sizeof(long) != 8 || sizeof(Text) == 24,
+              "Text must be 24 bytes on LP64");
+
 Text::Text()
     : buffer(nullptr), length(0), attached(false), caseSensitive(true), searchForward(true),
       temp(false), size(0), blockSize(kBlockSize) {}
 
-Text::Text(const char* s) : Text() { InitFromBuffer(s); }
+Text::Text(const char* s) : Text() {
+    InitFromBuffer(s);
+}
 
 Text::Text(const Text& src) : Text() {
     if (src.temp) {
@@ -34,19 +41,9 @@ Text::~Text() {
         delete[] buffer;
 }
 
-// Texts of up to 32,766 full blocks plus 255 characters reserve 65,536 bytes
-// per started block of 256, so that appends rarely move them; longer ones,
-// whose reservation would overflow an int, get the ordinary block size.
-static int InitialSize(int n) {
-    constexpr int kLargestReserved = 8388351;
-    if (n <= kLargestReserved)
-        return (n / kBlockSize + 1) * kBlockSize * kBlockSize;
-    return n <= INT_MAX - kBlockSize ? detail::BlockSizeAbove(n) : n + 1;
-}
-
 void Text::InitFromBuffer(const char* s) {
     const int n = detail::MeasureLength(s);
-    const int bytes = InitialSize(n);
+    const int bytes = detail::ReservedSize(n);
     buffer = detail::NewBuffer(bytes);
     size = bytes;
     length = n;
@@ -59,7 +56,9 @@ void Text::InitFromBuffer(const char* s) {
     searchForward = true;
 }
 
-int Text::CalcBufSize(int n) { return detail::BlockSizeAbove(n); }
+int Text::CalcBufSize(int n) {
+    return detail::BlockSizeAbove(n);
+}
 
 void Text::Attach(char* p, int declaredSize) {
     const int n = detail::MeasureLength(p);

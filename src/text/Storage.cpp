@@ -30,6 +30,8 @@ int BlockSizeAbove(long long n) {
     return static_cast<int>(bytes);
 }
 
-char* NewBuffer(int size) { return new char[static_cast<std::size_t>(size)]; }
+char* NewBuffer(int size) {
+    return new char[static_cast<std::size_t>(size)];
+}
 
 } // namespace VorelText::detail

@@ -3,7 +3,8 @@
 #ifndef VORELTEXT_SRC_TEXT_STORAGE_H
 #define VORELTEXT_SRC_TEXT_STORAGE_H
 
-#include <cstddef>
+#include <climits>
+#include <stdexcept>
 
 namespace VorelText::detail {
 
@@ -18,6 +19,22 @@ int MeasureLength(const char* s);
 // The smallest multiple of 256 greater than n, computed without overflow;
 // std::length_error when the result does not fit an int.
 int BlockSizeAbove(long long n);
+
+// Bytes that construction from a C string and copies reserve for n
+// characters: 65,536 per started block of 256, so that appends rarely move
+// the buffer. That fits an int up to 8,388,351 characters; longer texts get
+// the ordinary block size, or exactly n + 1 bytes at the very top of the
+// range. Inline so that its boundaries can be checked without allocating.
+inline int ReservedSize(int n) {
+    const long long blocks = n / kBlockSize + 1;
+    if (blocks * kBlockSize * kBlockSize <= INT_MAX)
+        return static_cast<int>(blocks * kBlockSize * kBlockSize);
+    if (blocks * kBlockSize <= INT_MAX)
+        return static_cast<int>(blocks * kBlockSize);
+    if (n < INT_MAX)
+        return n + 1;
+    throw std::length_error("VorelText: text too long for an int size");
+}
 
 // A fresh owned buffer of `size` bytes from the global new[].
 char* NewBuffer(int size);
