@@ -57,7 +57,7 @@ inline std::string Upper(std::string s) {
 template <typename Body>
 void Add(const std::string& operation, bool ours, int size, long long bytes, Body body) {
     const std::string name = operation + (ours ? "/ours/" : "/reference/") + std::to_string(size);
-    benchmark::RegisterBenchmark(name.c_str(), [body, bytes](benchmark::State& state) {
+    benchmark::RegisterBenchmark(name.c_str(), [body, bytes](benchmark::State& state) mutable {
         body(state);
         state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * bytes);
     });

@@ -34,8 +34,9 @@ inline std::size_t FirstLane(Lanes lanes) {
 
 // Both types: the lanes where the blocks at a and b hold equal bytes; whether
 // four blocks in a row are equal; the lanes that are equal after lowering the
-// ASCII letters; the lanes holding one of `count` (at least 1) listed bytes;
-// and adding delta in place to the 26 letters from `first` on.
+// ASCII letters; the lanes holding one of a Set of 1 to 16 bytes, each
+// broadcast to a whole block beforehand; and adding delta in place to the 26
+// letters from `first` on.
 //
 // ASCII letters are found as unsigned (x - first) < 26, done as a signed
 // compare after moving the range to the bottom of the signed bytes.
@@ -56,11 +57,20 @@ struct Sse2 {
     static Lanes FoldedEqualLanes(const char* a, const char* b) {
         return Mask(_mm_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20)));
     }
-    static Lanes MemberLanes(const char* p, const char* listed, int count) {
+    struct Set {
+        __m128i members[16];
+        int count;
+    };
+    static void Broadcast(const char* listed, int count, Set& set) {
+        for (int k = 0; k < count; ++k)
+            set.members[k] = _mm_set1_epi8(listed[k]);
+        set.count = count;
+    }
+    static Lanes MemberLanes(const char* p, const Set& set) {
         const __m128i x = Load(p);
-        __m128i hit = _mm_cmpeq_epi8(x, _mm_set1_epi8(listed[0]));
-        for (int k = 1; k < count; ++k)
-            hit = _mm_or_si128(hit, _mm_cmpeq_epi8(x, _mm_set1_epi8(listed[k])));
+        __m128i hit = _mm_cmpeq_epi8(x, set.members[0]);
+        for (int k = 1; k < set.count; ++k)
+            hit = _mm_or_si128(hit, _mm_cmpeq_epi8(x, set.members[k]));
         return Mask(hit);
     }
     static void ShiftLetters(char* p, char first, char delta) {
@@ -97,11 +107,20 @@ struct Avx2 {
     VORELTEXT_AVX2 static Lanes FoldedEqualLanes(const char* a, const char* b) {
         return Mask(_mm256_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20)));
     }
-    VORELTEXT_AVX2 static Lanes MemberLanes(const char* p, const char* listed, int count) {
+    struct Set {
+        __m256i members[16];
+        int count;
+    };
+    VORELTEXT_AVX2 static void Broadcast(const char* listed, int count, Set& set) {
+        for (int k = 0; k < count; ++k)
+            set.members[k] = _mm256_set1_epi8(listed[k]);
+        set.count = count;
+    }
+    VORELTEXT_AVX2 static Lanes MemberLanes(const char* p, const Set& set) {
         const __m256i x = Load(p);
-        __m256i hit = _mm256_cmpeq_epi8(x, _mm256_set1_epi8(listed[0]));
-        for (int k = 1; k < count; ++k)
-            hit = _mm256_or_si256(hit, _mm256_cmpeq_epi8(x, _mm256_set1_epi8(listed[k])));
+        __m256i hit = _mm256_cmpeq_epi8(x, set.members[0]);
+        for (int k = 1; k < set.count; ++k)
+            hit = _mm256_or_si256(hit, _mm256_cmpeq_epi8(x, set.members[k]));
         return Mask(hit);
     }
     VORELTEXT_AVX2 static void ShiftLetters(char* p, char first, char delta) {

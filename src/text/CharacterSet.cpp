@@ -1,4 +1,4 @@
-// The character-set table behind the Text set searches.
+// The character-set membership behind the Text set searches.
 #include "text/CharacterSet.h"
 #include "text/Blocks.h"
 
@@ -6,11 +6,13 @@
 
 namespace VorelText::detail {
 
-CharacterSet::CharacterSet(const char* chars, int count) : member(), listed(), listedCount(0) {
-    for (int i = 0; i < count; ++i)
-        member[static_cast<unsigned char>(chars[i])] = true;
+CharacterSet::CharacterSet(const char* chars, int count) : bits(), listed(nullptr), listedCount(0) {
+    for (int i = 0; i < count; ++i) {
+        const auto byte = static_cast<unsigned char>(chars[i]);
+        bits[byte >> 6] |= std::uint64_t{1} << (byte & 63);
+    }
     if (count > 0 && count <= kMaxListed) {
-        std::memcpy(listed, chars, static_cast<std::size_t>(count));
+        listed = chars;
         listedCount = count;
     }
 }
@@ -21,18 +23,23 @@ namespace {
 using namespace blocks;
 
 // From i, the first character whose membership in the listed characters
-// differs from inSet, or the start of the last, partial block.
+// differs from inSet, or end. end - i is at least one block: the last block
+// overlaps characters before i, which are already known to be skipped.
 template <typename Ops>
 VORELTEXT_KERNEL int SkipBlocksIn(const char* text, int i, int end, const char* listed, int count,
                                   bool inSet) {
     const auto width = static_cast<int>(Ops::kWidth);
-    for (; end - i >= width; i += width) {
-        const Lanes hit = Ops::MemberLanes(text + i, listed, count);
-        const Lanes stop = inSet ? ~hit & Ops::kAllLanes : hit;
+    typename Ops::Set set;
+    Ops::Broadcast(listed, count, set);
+    for (; i != end; i += width) {
+        const int at = end - i >= width ? i : end - width;
+        const Lanes hit = Ops::MemberLanes(text + at, set);
+        const Lanes stop = (inSet ? ~hit : hit) & Ops::kAllLanes & (Ops::kAllLanes << (i - at));
         if (stop != 0)
-            return i + static_cast<int>(FirstLane(stop));
+            return at + static_cast<int>(FirstLane(stop));
+        i = at;
     }
-    return i;
+    return end;
 }
 
 int SkipBlocksSse2(const char* text, int i, int end, const char* listed, int count, bool inSet) {
@@ -60,10 +67,10 @@ int CharacterSet::SkipWhile(const char* text, int from, int end, bool inSet) con
         return found == nullptr ? end : static_cast<int>(static_cast<const char*>(found) - text);
     }
 #if defined(VORELTEXT_BLOCKS)
-    if (listedCount > 0)
-        i = end - i >= kAvx2Worthwhile && HasAvx2()
-                ? SkipBlocksAvx2(text, i, end, listed, listedCount, inSet)
-                : SkipBlocksSse2(text, i, end, listed, listedCount, inSet);
+    if (listedCount > 0 && end - i >= static_cast<int>(Sse2::kWidth))
+        return end - i >= kAvx2Worthwhile && HasAvx2()
+                   ? SkipBlocksAvx2(text, i, end, listed, listedCount, inSet)
+                   : SkipBlocksSse2(text, i, end, listed, listedCount, inSet);
 #endif
     while (i < end && Contains(text[i]) == inSet)
         ++i;

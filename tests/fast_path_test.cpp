@@ -1,6 +1,7 @@
-// The block-at-a-time paths of comparison, set searches and case conversion
-// against plain byte-by-byte models of the same rules, over lengths that
-// cross every block size and tail, in the "C" locale and a Latin-1 one.
+// The fast paths against plain models of the same rules: comparison, set
+// searches and case conversion a block at a time (over lengths that cross
+// every block size and tail, in the "C" locale and a Latin-1 one), and
+// Concatenate without its intermediate substring.
 #include "VorelText.h"
 
 #include <gtest/gtest.h>
@@ -178,4 +179,28 @@ TEST(BlockScan, AgreesWithByteModelInLatin1) {
     EXPECT_EQ(a.text.Compare(b.text, 200), 0);
     b.text.SetAt(199, 'b');
     EXPECT_EQ(a.text.Compare(b.text, 200), -1);
+}
+
+// Concatenate appends exactly what appending SubString(0, count) appends,
+// growing to the same size: counts around the length, a NUL inside the
+// source, the object itself as the source.
+TEST(FastPath, ConcatenateAppendsTheSubstring) {
+    Text src("abcdef");
+    src.SetAt(4, '\0');
+    for (int count : {-1, 0, 1, 3, 4, 5, 6, 7}) {
+        for (int filled : {0, 2, 250, 251, 252}) {
+            Text viaPiece(std::string(static_cast<std::size_t>(filled), 'x').c_str());
+            viaPiece = viaPiece + ""; // exact size: growth shows
+            Text direct(viaPiece);
+            direct = viaPiece;
+            viaPiece += src.SubString(0, count);
+            EXPECT_TRUE(direct.Concatenate(src, count));
+            EXPECT_EQ(direct.LengthGet(), viaPiece.LengthGet()) << count << " " << filled;
+            EXPECT_EQ(direct.SizeGet(), viaPiece.SizeGet()) << count << " " << filled;
+            EXPECT_STREQ(direct, viaPiece);
+        }
+    }
+    Text self("abc");
+    EXPECT_TRUE(self.Concatenate(self, 2));
+    EXPECT_STREQ(self, "abcab");
 }
