@@ -132,7 +132,7 @@ void CheckAll(std::mt19937& rng) {
 
 // One difference at every position of every length up to 200, in each
 // direction, with and without case; the rest differs only in case.
-TEST(BlockScan, CompareFindsEveryPosition) {
+TEST(FastPath, CompareFindsEveryPosition) {
     for (std::size_t n = 1; n <= 200; ++n) {
         const std::string lower(n, 'q');
         for (std::size_t at = 0; at < n; ++at) {
@@ -150,12 +150,12 @@ TEST(BlockScan, CompareFindsEveryPosition) {
     }
 }
 
-TEST(BlockScan, AgreesWithByteModelInCLocale) {
+TEST(FastPath, AgreesWithByteModelInCLocale) {
     std::mt19937 rng(7);
     CheckAll(rng);
 }
 
-TEST(BlockScan, AgreesWithByteModelInLatin1) {
+TEST(FastPath, AgreesWithByteModelInLatin1) {
     struct Latin1 {
         Latin1()
             : active(std::setlocale(LC_ALL, "en_US.ISO-8859-1") != nullptr ||

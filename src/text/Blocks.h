@@ -33,7 +33,8 @@ inline std::size_t FirstLane(Lanes lanes) {
 }
 
 // Both types: the lanes where the blocks at a and b hold equal bytes; whether
-// four blocks in a row are equal; the lanes that are equal after lowering the
+// four blocks in a row are equal, and where the first difference in them is
+// (4 * kWidth when none); the lanes that are equal after lowering the
 // ASCII letters; the lanes holding one of a Set of 1 to 16 bytes, each
 // broadcast to a whole block beforehand; and adding delta in place to the 26
 // letters from `first` on.
@@ -53,6 +54,13 @@ struct Sse2 {
         const __m128i s2 = _mm_cmpeq_epi8(Load(a + 32), Load(b + 32));
         const __m128i s3 = _mm_cmpeq_epi8(Load(a + 48), Load(b + 48));
         return Mask(_mm_and_si128(_mm_and_si128(s0, s1), _mm_and_si128(s2, s3))) == kAllLanes;
+    }
+    static std::size_t Mismatch4(const char* a, const char* b) {
+        const std::uint64_t equal = std::uint64_t{EqualLanes(a, b)} |
+                                    std::uint64_t{EqualLanes(a + 16, b + 16)} << 16 |
+                                    std::uint64_t{EqualLanes(a + 32, b + 32)} << 32 |
+                                    std::uint64_t{EqualLanes(a + 48, b + 48)} << 48;
+        return equal == ~std::uint64_t{0} ? 64 : static_cast<std::size_t>(__builtin_ctzll(~equal));
     }
     static Lanes FoldedEqualLanes(const char* a, const char* b) {
         return Mask(_mm_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20)));
@@ -103,6 +111,16 @@ struct Avx2 {
         const __m256i s3 = _mm256_cmpeq_epi8(Load(a + 96), Load(b + 96));
         return Mask(_mm256_and_si256(_mm256_and_si256(s0, s1), _mm256_and_si256(s2, s3))) ==
                kAllLanes;
+    }
+    VORELTEXT_AVX2 static std::size_t Mismatch4(const char* a, const char* b) {
+        const std::uint64_t low =
+            std::uint64_t{EqualLanes(a, b)} | std::uint64_t{EqualLanes(a + 32, b + 32)} << 32;
+        if (low != ~std::uint64_t{0})
+            return static_cast<std::size_t>(__builtin_ctzll(~low));
+        const std::uint64_t high = std::uint64_t{EqualLanes(a + 64, b + 64)} |
+                                   std::uint64_t{EqualLanes(a + 96, b + 96)} << 32;
+        return high == ~std::uint64_t{0} ? 128
+                                         : 64 + static_cast<std::size_t>(__builtin_ctzll(~high));
     }
     VORELTEXT_AVX2 static Lanes FoldedEqualLanes(const char* a, const char* b) {
         return Mask(_mm256_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20)));

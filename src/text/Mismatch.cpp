@@ -29,8 +29,9 @@ VORELTEXT_KERNEL std::size_t FirstDifferenceIn(const char* a, const char* b, std
     std::size_t i = 0;
     std::size_t index = n;
     // Four blocks per step while they are equal.
-    for (; n - i >= 4 * w && Ops::AllEqual4(a + i, b + i); i += 4 * w) {
-    }
+    for (; n - i >= 4 * w; i += 4 * w)
+        if (!Ops::AllEqual4(a + i, b + i))
+            return i + Ops::Mismatch4(a + i, b + i);
     for (; n - i >= w; i += w)
         if (Differs<Ops>(Ops::EqualLanes(a + i, b + i), i, index))
             return index;
