@@ -32,12 +32,16 @@ inline std::size_t FirstLane(Lanes lanes) {
     return static_cast<std::size_t>(__builtin_ctz(lanes));
 }
 
-// Both types: the lanes where the blocks at a and b hold equal bytes; whether
-// four blocks in a row are equal, and where the first difference in them is
-// (4 * kWidth when none); the lanes that are equal after lowering the
-// ASCII letters; the lanes holding one of a Set of 1 to 16 bytes, each
-// broadcast to a whole block beforehand; and adding delta in place to the 26
-// letters from `first` on.
+// Both types offer, for blocks at a and b:
+//   EqualLanes        the lanes holding equal bytes;
+//   AllEqual4         whether four blocks in a row are equal, and Mismatch4
+//                     where the first difference among them is (4 * kWidth
+//                     when there is none);
+//   FoldedEqualLanes  the lanes equal once ASCII letters are lowered, and
+//   AllFoldedEqual4   whether four blocks in a row are equal that way;
+//   MemberLanes       the lanes holding one of a Set of 1 to 16 bytes, each
+//                     broadcast to a whole block beforehand (Broadcast);
+//   ShiftLetters      adding delta in place to the 26 letters from `first`.
 //
 // ASCII letters are found as unsigned (x - first) < 26, done as a signed
 // compare after moving the range to the bottom of the signed bytes.
@@ -62,8 +66,11 @@ struct Sse2 {
                                     std::uint64_t{EqualLanes(a + 48, b + 48)} << 48;
         return equal == ~std::uint64_t{0} ? 64 : static_cast<std::size_t>(__builtin_ctzll(~equal));
     }
-    static Lanes FoldedEqualLanes(const char* a, const char* b) {
-        return Mask(_mm_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20)));
+    static Lanes FoldedEqualLanes(const char* a, const char* b) { return Mask(FoldedEqual(a, b)); }
+    static bool AllFoldedEqual4(const char* a, const char* b) {
+        const __m128i s01 = _mm_and_si128(FoldedEqual(a, b), FoldedEqual(a + 16, b + 16));
+        const __m128i s23 = _mm_and_si128(FoldedEqual(a + 32, b + 32), FoldedEqual(a + 48, b + 48));
+        return Mask(_mm_and_si128(s01, s23)) == kAllLanes;
     }
     struct Set {
         __m128i members[16];
@@ -90,6 +97,9 @@ private:
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     }
     static Lanes Mask(__m128i b) { return static_cast<Lanes>(_mm_movemask_epi8(b)); }
+    static __m128i FoldedEqual(const char* a, const char* b) {
+        return _mm_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20));
+    }
     static __m128i Shift(__m128i x, char first, char delta) {
         const __m128i moved = _mm_add_epi8(x, _mm_set1_epi8(static_cast<char>(0x80 - first)));
         const __m128i letter = _mm_cmplt_epi8(moved, _mm_set1_epi8(static_cast<char>(-128 + 26)));
@@ -123,7 +133,13 @@ struct Avx2 {
                                          : 64 + static_cast<std::size_t>(__builtin_ctzll(~high));
     }
     VORELTEXT_AVX2 static Lanes FoldedEqualLanes(const char* a, const char* b) {
-        return Mask(_mm256_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20)));
+        return Mask(FoldedEqual(a, b));
+    }
+    VORELTEXT_AVX2 static bool AllFoldedEqual4(const char* a, const char* b) {
+        const __m256i s01 = _mm256_and_si256(FoldedEqual(a, b), FoldedEqual(a + 32, b + 32));
+        const __m256i s23 =
+            _mm256_and_si256(FoldedEqual(a + 64, b + 64), FoldedEqual(a + 96, b + 96));
+        return Mask(_mm256_and_si256(s01, s23)) == kAllLanes;
     }
     struct Set {
         __m256i members[16];
@@ -151,6 +167,9 @@ private:
     }
     VORELTEXT_AVX2 static Lanes Mask(__m256i b) {
         return static_cast<Lanes>(_mm256_movemask_epi8(b));
+    }
+    VORELTEXT_AVX2 static __m256i FoldedEqual(const char* a, const char* b) {
+        return _mm256_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20));
     }
     // AVX2 has no signed less-than: the sides of the greater-than swap.
     VORELTEXT_AVX2 static __m256i Shift(__m256i x, char first, char delta) {
