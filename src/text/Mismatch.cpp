@@ -11,6 +11,7 @@ using namespace blocks;
 
 // Ranges shorter than this stay with 16-byte blocks.
 constexpr std::size_t kAvx2Worthwhile = 128;
+static_assert(kAvx2Worthwhile >= 4 * Avx2::kWidth, "a whole step of four blocks");
 
 // The first byte at which the blocks at a + at and b + at differ, as an index
 // from a, or nothing (false).
@@ -68,13 +69,6 @@ VORELTEXT_KERNEL std::size_t FirstAsciiFoldedDifferenceIn(const char* a, const c
     return n;
 }
 
-std::size_t FirstDifferenceSse2(const char* a, const char* b, std::size_t n) {
-    return FirstDifferenceIn<Sse2>(a, b, n);
-}
-VORELTEXT_AVX2 std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n) {
-    return FirstDifferenceIn<Avx2>(a, b, n);
-}
-
 std::size_t FirstAsciiFoldedDifferenceSse2(const char* a, const char* b, std::size_t i,
                                            std::size_t n) {
     return FirstAsciiFoldedDifferenceIn<Sse2>(a, b, i, n);
@@ -86,9 +80,11 @@ VORELTEXT_AVX2 std::size_t FirstAsciiFoldedDifferenceAvx2(const char* a, const c
 
 } // namespace
 
-std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
-    return n >= kAvx2Worthwhile && HasAvx2() ? FirstDifferenceAvx2(a, b, n)
-                                             : FirstDifferenceSse2(a, b, n);
+std::size_t FirstDifferenceSse2(const char* a, const char* b, std::size_t n) {
+    return FirstDifferenceIn<Sse2>(a, b, n);
+}
+VORELTEXT_AVX2 std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n) {
+    return FirstDifferenceIn<Avx2>(a, b, n);
 }
 
 std::size_t FirstAsciiFoldedDifference(const char* a, const char* b, std::size_t from,

@@ -2,12 +2,26 @@
 #ifndef VORELTEXT_SRC_TEXT_MISMATCH_H
 #define VORELTEXT_SRC_TEXT_MISMATCH_H
 
+#include "text/Blocks.h"
+
 #include <cstddef>
 
 namespace VorelText::detail {
 
+#if defined(VORELTEXT_BLOCKS)
+std::size_t FirstDifferenceSse2(const char* a, const char* b, std::size_t n);
+std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n);
+
 // The first index below n at which a and b hold different bytes, or n.
+// Chosen inline: comparisons are often short enough for a call to count.
+inline std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+    constexpr std::size_t kAvx2Worthwhile = 128; // shorter ranges stay with 16-byte blocks
+    return n >= kAvx2Worthwhile && blocks::HasAvx2() ? FirstDifferenceAvx2(a, b, n)
+                                                     : FirstDifferenceSse2(a, b, n);
+}
+#else
 std::size_t FirstDifference(const char* a, const char* b, std::size_t n);
+#endif
 
 // The first index from `from` below n at which a and b differ once their
 // ASCII letters are lowered, every other byte kept as it is, or n. The bytes
