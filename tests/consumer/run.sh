@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Consumer check: installs VorelText into a temporary prefix and builds a small
+# outside project (this directory) against it, in C++ and in C, with
+# find_package and with pkg-config; then from the source tree with
+# add_subdirectory and FetchContent. Needs cmake, a C and a C++ compiler and
+# pkg-config; uses Ninja when it is there.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+src="$(cd "$here/../.." && pwd)"
+work="$(mktemp -d "${TMPDIR:-/tmp}/voreltext-consumer.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+generator=()
+if command -v ninja >/dev/null 2>&1; then
+    generator=(-G Ninja)
+fi
+
+step() { printf '\n== consumer check: %s\n' "$*"; }
+fail() {
+    printf 'consumer check FAILED: %s\n' "$*" >&2
+    exit 1
+}
+configure() { cmake "${generator[@]}" -DCMAKE_BUILD_TYPE=Release "$@"; }
+build() { cmake --build "$1" -j2; }
+run_both() {
+    "$1/consumer_cxx"
+    "$1/consumer_c"
+}
+
+step "build the library and install it into a temporary prefix"
+configure -S "$src" -B "$work/lib" -DVORELTEXT_BUILD_TESTS=OFF -DVORELTEXT_BUILD_EXAMPLES=OFF
+build "$work/lib"
+cmake --install "$work/lib" --prefix "$prefix"
+
+step "installed layout"
+pc="$(find "$prefix" -name voreltext.pc -print -quit)"
+[ -n "$pc" ] || fail "no voreltext.pc under the prefix"
+libdir="$(cd "$(dirname "$pc")/.." && pwd)"
+for f in "$prefix/include/VorelText.h" "$libdir/libvoreltext.so" "$libdir/libvoreltext.so.1" \
+    "$libdir/cmake/VorelText/VorelTextConfig.cmake" \
+    "$libdir/cmake/VorelText/VorelTextConfigVersion.cmake" \
+    "$libdir/cmake/VorelText/VorelTextTargets.cmake"; do
+    [ -e "$f" ] || fail "missing ${f#"$prefix"/}"
+done
+[ -L "$libdir/libvoreltext.so.1" ] || fail "libvoreltext.so.1 is not the SONAME link"
+if command -v readelf >/dev/null 2>&1; then
+    readelf -d "$libdir/libvoreltext.so" | grep -q 'SONAME.*\[libvoreltext\.so\.1\]' ||
+        fail "the library's SONAME is not libvoreltext.so.1"
+fi
+echo "ok: header, library with SONAME links, CMake package files, voreltext.pc"
+
+step "find_package(VorelText 1.0 CONFIG REQUIRED)"
+configure -S "$here" -B "$work/package" -DVORELTEXT_FROM=package -DCMAKE_PREFIX_PATH="$prefix"
+build "$work/package"
+run_both "$work/package"
+
+step "find_package accepts 1.x only (SameMajorVersion)"
+for wanted in 0.9 2.0; do
+    if configure -S "$here" -B "$work/version-$wanted" -DVORELTEXT_FROM=package \
+        -DVORELTEXT_WANTED_VERSION="$wanted" -DCMAKE_PREFIX_PATH="$prefix" \
+        >"$work/version-$wanted.log" 2>&1; then
+        fail "find_package(VorelText $wanted) accepted version 1"
+    fi
+done
+echo "ok: versions 0.9 and 2.0 were refused"
+
+step "pkg-config --cflags --libs voreltext"
+export PKG_CONFIG_PATH="$libdir/pkgconfig"
+pkg-config --atleast-version=1.0 voreltext || fail "pkg-config does not see voreltext >= 1.0"
+read -r -a cflags <<<"$(pkg-config --cflags voreltext)"
+read -r -a libs <<<"$(pkg-config --libs voreltext)"
+rpath="-Wl,-rpath,$(pkg-config --variable=libdir voreltext)"
+warnings=(-Wall -Wextra -Wpedantic -Werror)
+"${CXX:-c++}" -std=c++11 "${warnings[@]}" "${cflags[@]}" "$here/consumer.cpp" \
+    -o "$work/consumer_cxx" "${libs[@]}" "$rpath"
+"${CC:-cc}" -std=c99 "${warnings[@]}" "${cflags[@]}" "$here/consumer.c" \
+    -o "$work/consumer_c" "${libs[@]}" "$rpath"
+run_both "$work"
+
+step "add_subdirectory of the source tree"
+configure -S "$here" -B "$work/subdirectory" -DVORELTEXT_FROM=subdirectory \
+    -DVORELTEXT_SOURCE_DIR="$src"
+build "$work/subdirectory"
+run_both "$work/subdirectory"
+
+step "FetchContent of the source tree"
+configure -S "$here" -B "$work/fetchcontent" -DVORELTEXT_FROM=fetchcontent \
+    -DFETCHCONTENT_SOURCE_DIR_VORELTEXT="$src"
+build "$work/fetchcontent"
+run_both "$work/fetchcontent"
+
+printf '\nconsumer check passed\n'
