@@ -13,9 +13,19 @@ std::size_t FirstDifferenceSse2(const char* a, const char* b, std::size_t n);
 std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n);
 
 // The first index below n at which a and b hold different bytes, or n.
-// Chosen inline: comparisons are often short enough for a call to count.
+// Inline, as comparisons are often short enough for a call to count: 16 to
+// 32 bytes take two blocks here, the second overlapping the first.
 inline std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+    using blocks::Sse2;
     constexpr std::size_t kAvx2Worthwhile = 128; // shorter ranges stay with 16-byte blocks
+    if (n >= Sse2::kWidth && n <= 2 * Sse2::kWidth) {
+        const blocks::Lanes head = ~Sse2::EqualLanes(a, b) & Sse2::kAllLanes;
+        if (head != 0)
+            return blocks::FirstLane(head);
+        const std::size_t last = n - Sse2::kWidth;
+        const blocks::Lanes tail = ~Sse2::EqualLanes(a + last, b + last) & Sse2::kAllLanes;
+        return tail != 0 ? last + blocks::FirstLane(tail) : n;
+    }
     return n >= kAvx2Worthwhile && blocks::HasAvx2() ? FirstDifferenceAvx2(a, b, n)
                                                      : FirstDifferenceSse2(a, b, n);
 }
