@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <locale.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -180,6 +181,29 @@ TEST(FastPath, AgreesWithByteModelInLatin1) {
     b.text.SetAt(199, 'b');
     EXPECT_EQ(a.text.Compare(b.text, 200), -1);
 }
+
+#if defined(__GLIBC__)
+// A locale set for this thread alone (uselocale) is the one in force.
+TEST(FastPath, FollowsTheThreadsLocale) {
+    locale_t latin1 = newlocale(LC_ALL_MASK, "en_US.ISO-8859-1", nullptr);
+    if (latin1 == nullptr)
+        latin1 = newlocale(LC_ALL_MASK, "en_US.iso88591", nullptr);
+    if (latin1 == nullptr)
+        GTEST_SKIP() << "locale en_US.ISO-8859-1 is not installed";
+    const std::string e(40, '\xE9'), E(40, '\xC9');
+    Exact lower(e), upper(E);
+    lower.text.CaseSensitivitySet(false);
+    EXPECT_EQ(lower.text.Compare(upper.text, 40), 1); // "C": 0xE9 and 0xC9 differ
+    const locale_t previous = uselocale(latin1);
+    EXPECT_EQ(lower.text.Compare(upper.text, 40), 0);
+    lower.text.ToUpper();
+    EXPECT_EQ(std::string(lower.bytes.data()), E);
+    uselocale(previous);
+    freelocale(latin1);
+    lower.text.ToLower();
+    EXPECT_EQ(std::string(lower.bytes.data()), E); // "C" leaves 0xC9 alone
+}
+#endif
 
 // Concatenate appends exactly what appending SubString(0, count) appends,
 // growing to the same size: counts around the length, a NUL inside the

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__GLIBC__)
+// uClibc also defines __GLIBC__ but has no such tables.
+#if defined(__GLIBC__) && !defined(__UCLIBC__)
+#define VORELTEXT_GLIBC_CASE_TABLES 1
 #include <langinfo.h>
 #endif
 
@@ -32,28 +34,30 @@ constexpr AsciiCase MakeAsciiCase() {
 inline constexpr AsciiCase kAsciiCase = MakeAsciiCase();
 
 // Maps a byte exactly as LowerByte or UpperByte does, in the locale that is
-// in force when the table is made; make one per operation, never keep it.
+// in force when the table is made; make one per operation, never keep it,
+// since setlocale or uselocale may change the locale between calls.
 //
 // With glibc there is nothing to build: tolower(c) and toupper(c) are, by
 // that library's definition, entry c of an int array of the current locale
 // (indexes -128..255), and nl_langinfo(_NL_CTYPE_TOLOWER / _TOUPPER) hands
 // out that very array, read through the same per-thread locale pointer. One
 // call gives the answers that 256 calls of tolower would give, for the locale
-// in force now, whichever thread changed it. Elsewhere every byte goes
-// through the C library's function.
+// in force now; building a 256-byte table with those calls would cost about
+// a microsecond, more than folding 4 KiB. Elsewhere every byte goes through
+// the C library's function.
 class CaseTable {
 public:
     enum Direction { kLower, kUpper };
 
     explicit CaseTable(Direction direction) : direction(direction) {
-#if defined(__GLIBC__)
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
         const char* base = nl_langinfo(direction == kLower ? _NL_CTYPE_TOLOWER : _NL_CTYPE_TOUPPER);
         entries = reinterpret_cast<const std::int32_t*>(base) + 128;
 #endif
     }
 
     char operator()(char c) const {
-#if defined(__GLIBC__)
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
         return static_cast<char>(entries[CLibraryValue(c)]);
 #else
         return direction == kLower ? LowerByte(c) : UpperByte(c);
@@ -65,7 +69,7 @@ public:
     // then whole blocks may be converted with plain arithmetic. Reads the
     // whole table, so ask only before a long run of characters.
     bool IsAsciiOnly() const {
-#if defined(__GLIBC__)
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
         // 0xFF is handed over as EOF, so entry 255 is never used; comparing
         // it too keeps this one memcmp. An entry that differs from the "C"
         // one only above the low 8 bits would merely make this false.
@@ -81,7 +85,7 @@ public:
     // form: then two bytes that are equal once their ASCII letters are
     // lowered by arithmetic are equal through this table too.
     bool FoldsLetterPairs() const {
-#if defined(__GLIBC__)
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
         // Entries that differ only above the low 8 bits merely make this false.
         return std::memcmp(entries + 'A', entries + 'a', 26 * sizeof *entries) == 0;
 #else
@@ -91,7 +95,7 @@ public:
 
 private:
     Direction direction;
-#if defined(__GLIBC__)
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
     const std::int32_t* entries;
 #endif
 };
