@@ -12,6 +12,8 @@ std::atomic<long> allocations{0};
 std::atomic<std::size_t> lastSize{0};
 std::atomic<const void*> watched{nullptr};
 std::atomic<int> watchedDeletes{0};
+std::atomic<long> live{0};
+std::atomic<long> failing{0}; // the allocation count that is to fail; 0 for none
 } // namespace
 
 namespace vtest {
@@ -33,14 +35,26 @@ int WatchedDeletes() {
     return watchedDeletes.load();
 }
 
+long LiveArrayAllocations() {
+    return live.load();
+}
+
+void FailArrayAllocation(long k) {
+    failing = k > 0 ? allocations.load() + k : 0;
+}
+
 } // namespace vtest
 
 void* operator new[](std::size_t size) {
-    ++allocations;
+    const long count = ++allocations;
     lastSize = size;
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
+    if (count == failing.load())
+        throw std::bad_alloc();
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    ++live;
+    return p;
 }
 
 void operator delete[](void* p) noexcept {
@@ -48,6 +62,8 @@ void operator delete[](void* p) noexcept {
         ++watchedDeletes;
         return;
     }
+    if (p != nullptr)
+        --live;
     std::free(p);
 }
 void operator delete[](void* p, std::size_t) noexcept {

@@ -1,137 +1,83 @@
-// Char: value semantics, classification and case in the C and a Latin-1
-// locale, and the signed order in both operand forms.
-#include "VorelText.h"
-
-#include <gtest/gtest.h>
+// Char: classification and case in the C and a Latin-1 locale, where Text's
+// case conversion and comparison ignoring case agree with it, and the signed
+// order in both operand forms.
+#include "TestSupport.h"
 
 #include <clocale>
-#include <iterator>
-#include <string>
-
-using VorelText::Char;
 
 namespace {
 
-// The classes a byte belongs to, one letter per test in declaration order:
-// a IsAlpha, n IsAlphaNum, x IsAscii, c IsControl, d IsDigit, g IsGraph,
-// l IsLower, p IsPrint, u IsPunct, s IsSpace, U IsUpper, w IsWhiteSpace.
-std::string Classes(unsigned char byte) {
-    Char c(static_cast<char>(byte));
-    const bool answers[] = {c.IsAlpha(), c.IsAlphaNum(), c.IsAscii(), c.IsControl(),
-                            c.IsDigit(), c.IsGraph(),    c.IsLower(), c.IsPrint(),
-                            c.IsPunct(), c.IsSpace(),    c.IsUpper(), c.IsWhiteSpace()};
-    std::string letters;
-    for (std::size_t i = 0; i < std::size(answers); ++i)
-        if (answers[i])
-            letters += "anxcdglpusUw"[i];
-    return letters;
-}
-
-struct ClassCase {
+struct Case {
     unsigned char byte;
+    // The tests answering true: a IsAlpha, n IsAlphaNum, x IsAscii, c IsControl,
+    // d IsDigit, g IsGraph, l IsLower, p IsPrint, u IsPunct, s IsSpace,
+    // U IsUpper, w IsWhiteSpace.
     const char* classes;
+    unsigned char lower, upper;
 };
 
-struct CaseCase {
-    unsigned char byte, lower, upper;
-};
-
-template <std::size_t N> void ExpectClasses(const ClassCase (&cases)[N]) {
-    for (const ClassCase& k : cases)
-        EXPECT_EQ(Classes(k.byte), k.classes) << "byte 0x" << std::hex << +k.byte;
-}
-
-// ToLower/ToUpper return the new value and leave it in the object.
-template <std::size_t N> void ExpectCase(const CaseCase (&cases)[N]) {
-    for (const CaseCase& k : cases) {
-        SCOPED_TRACE(testing::Message() << "byte 0x" << std::hex << +k.byte);
-        Char lower(static_cast<char>(k.byte)), upper(static_cast<char>(k.byte));
-        EXPECT_EQ(lower.ToLower(), static_cast<char>(k.lower));
-        EXPECT_EQ(lower.value, static_cast<char>(k.lower));
-        EXPECT_EQ(upper.ToUpper(), static_cast<char>(k.upper));
-        EXPECT_EQ(upper.value, static_cast<char>(k.upper));
+void Expect(std::initializer_list<Case> cases) {
+    for (const Case& k : cases) {
+        Char c(static_cast<char>(k.byte)), lower(c), upper(c);
+        const bool answers[] = {c.IsAlpha(), c.IsAlphaNum(), c.IsAscii(), c.IsControl(),
+                                c.IsDigit(), c.IsGraph(),    c.IsLower(), c.IsPrint(),
+                                c.IsPunct(), c.IsSpace(),    c.IsUpper(), c.IsWhiteSpace()};
+        std::string s;
+        for (int i = 0; i < 12; ++i)
+            if (answers[i])
+                s += "anxcdglpusUw"[i];
+        const char l = lower.ToLower(), u = upper.ToUpper(); // also left in the objects
+        const std::string conversions{' ', char(k.lower), char(k.upper), char(k.lower),
+                                      char(k.upper)};
+        EXPECT_EQ(s + ' ' + l + u + lower.value + upper.value, k.classes + conversions)
+            << std::hex << +k.byte;
     }
 }
-
-class CharLatin1 : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (const char* name : {"en_US.ISO-8859-1", "en_US.iso88591"})
-            if (std::setlocale(LC_ALL, name) != nullptr)
-                return;
-        GTEST_SKIP() << "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)";
-    }
-    void TearDown() override { std::setlocale(LC_ALL, "C"); }
-};
 
 } // namespace
 
-TEST(Char, ValueConstructionAndAssignment) {
-    Char zero;
-    EXPECT_EQ(zero.value, 0);
-    EXPECT_EQ(static_cast<char>(zero), '\0');
-
-    Char x('x');
-    Char copy(x);
-    EXPECT_EQ(copy.value, 'x');
-
-    Char a, b;
-    a = b = 'z'; // both assignments return the object itself
-    EXPECT_EQ(a.value, 'z');
-    EXPECT_EQ(b.value, 'z');
-    EXPECT_EQ(&(a = x), &a);
-    EXPECT_EQ(a.value, 'x');
+TEST(Char, ClassifiesAndConvertsInTheCLocale) {
+    // clang-format off
+    Expect({{0x00, "xc", 0x00, 0x00}, {' ', "xpsw", ' ', ' '}, {'\t', "xcw", '\t', '\t'},
+            {'a', "anxglp", 'a', 'A'}, {'Q', "anxgpU", 'q', 'Q'}, {'5', "nxdgp", '5', '5'},
+            {'!', "xgpu", '!', '!'}, {0x7F, "xc", 0x7F, 0x7F}, {0x80, "", 0x80, 0x80},
+            {0xE9, "", 0xE9, 0xE9}, {0xFF, "", 0xFF, 0xFF}});
+    // clang-format on
 }
 
-TEST(Char, ClassifiesInTheCLocale) {
-    const ClassCase cases[] = {
-        {0x00, "xc"},    {' ', "xpsw"},  {'\t', "xcw"}, {'\n', "xcw"},
-        {'\v', "xcw"},   {'\f', "xcw"},  {'\r', "xcw"}, {'a', "anxglp"},
-        {'Q', "anxgpU"}, {'5', "nxdgp"}, {'!', "xgpu"}, {0x7F, "xc"},
-        {0x80, ""},      {0xA0, ""},     {0xE9, ""},    {0xFF, ""},
-    };
-    ExpectClasses(cases);
-
-    const CaseCase conversions[] = {
-        {'a', 'a', 'A'}, {'Q', 'q', 'Q'}, {'1', '1', '1'}, {0xE9, 0xE9, 0xE9}, {0xFF, 0xFF, 0xFF},
-    };
-    ExpectCase(conversions);
-}
-
-TEST_F(CharLatin1, BytesAbove0x7FAreUnsignedExcept0xFF) {
-    // 0x80..0xFE reach the C library as unsigned bytes; 0xFF, a letter in
-    // this locale, still answers as EOF.
-    const ClassCase cases[] = {
-        {0x80, "c"}, {0xC9, "angpU"}, {0xE9, "anglp"}, {0xFF, ""}, {'a', "anxglp"}};
-    ExpectClasses(cases);
-
-    const CaseCase conversions[] = {
-        {0xE9, 0xE9, 0xC9}, {0xC9, 0xE9, 0xC9}, {0xFF, 0xFF, 0xFF}, {'a', 'a', 'A'}};
-    ExpectCase(conversions);
+TEST(Char, Latin1BytesAboveAsciiAreUnsignedExcept0xFF) {
+    if (std::setlocale(LC_ALL, "en_US.ISO-8859-1") == nullptr &&
+        std::setlocale(LC_ALL, "en_US.iso88591") == nullptr)
+        GTEST_SKIP() << "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)";
+    // 0xFF, a letter in this locale, still answers as EOF.
+    // clang-format off
+    Expect({{0x80, "c", 0x80, 0x80}, {0xC9, "angpU", 0xE9, 0xC9}, {0xE9, "anglp", 0xE9, 0xC9},
+            {0xFF, "", 0xFF, 0xFF}, {'a', "anxglp", 'a', 'A'}});
+    // clang-format on
+    // Every byte: Text's ToUpper and its comparison ignoring case agree with Char.
+    std::string all, upper;
+    for (int b = 1; b < 256; ++b) {
+        all += static_cast<char>(b);
+        upper += Char(static_cast<char>(b)).ToUpper();
+    }
+    Text converted(all.c_str()), folded(all.c_str()), exact(upper.c_str());
+    converted.ToUpper();
+    EXPECT_EQ(Show(converted), upper + " 255/65536");
+    folded.CaseSensitivitySet(false);
+    EXPECT_EQ(Ints({folded.Compare(exact, 255), exact.Compare(folded, 255)}), "0,-1");
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(Char, OrdersAsSignedBytesInBothOperandForms) {
-    struct {
-        unsigned char left, right;
-        int order; // -1, 0, 1
-    } const cases[] = {
-        {'a', 'b', -1},   {'a', 'a', 0},    {'b', 'a', 1},    {'A', 'a', -1},
-        {'x', 'X', 1},    {0xE9, 'A', -1},  {0x80, 0x7F, -1}, {0x7F, 0x80, 1},
-        {0x80, 0xFF, -1}, {0xFF, 0x00, -1}, {0xFF, 0xFF, 0},
-    };
+    // clang-format off
+    const struct { unsigned char left, right; int order; } cases[] = {
+        {'a', 'b', -1}, {'a', 'a', 0}, {'b', 'a', 1}, {'x', 'X', 1}, {0xE9, 'A', -1},
+        {0x80, 0x7F, -1}, {0x7F, 0x80, 1}, {0x80, 0xFF, -1}, {0xFF, 0x00, -1}, {0xFF, 0xFF, 0}};
+    // clang-format on
     for (const auto& k : cases) {
-        const char r = static_cast<char>(k.right);
-        Char l(static_cast<char>(k.left));
-        const Char rc(r);
-        SCOPED_TRACE(testing::Message() << std::hex << +k.left << " vs " << +k.right);
-        const int o = k.order;
-        const bool want[] = {(o == 0), (o != 0), (o < 0), (o <= 0), (o > 0), (o >= 0)};
-        const bool withChar[] = {(l == rc), (l != rc), (l < rc), (l <= rc), (l > rc), (l >= rc)};
-        const bool withByte[] = {(l == r), (l != r), (l < r), (l <= r), (l > r), (l >= r)};
-        const char* names[] = {"==", "!=", "<", "<=", ">", ">="};
-        for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(withChar[i], want[i]) << names[i] << " Char";
-            EXPECT_EQ(withByte[i], want[i]) << names[i] << " char";
-        }
+        Char left(static_cast<char>(k.left));
+        const char right = static_cast<char>(k.right);
+        EXPECT_EQ(vtest::Relations(left, Char(right)), vtest::RelationsFor(k.order)) << +k.left;
+        EXPECT_EQ(vtest::Relations(left, right), vtest::RelationsFor(k.order)) << +k.left;
     }
 }

@@ -1,0 +1,89 @@
+// Helpers shared by the unit tests: callers' arrays between guard bytes, a
+// Text's whole state as one string, and the six relational answers.
+#ifndef VORELTEXT_TESTS_TESTSUPPORT_H
+#define VORELTEXT_TESTS_TESTSUPPORT_H
+
+#include "AllocationCount.h"
+#include "VorelText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#define VTEST_SKIP_UNLESS_COUNTED()                                                                \
+    if (!vtest::ArrayAllocationsCounted())                                                         \
+    GTEST_SKIP() << "a tool intercepts array new/delete: nothing to count"
+
+namespace vtest {
+
+// A caller's array of `bytes` bytes (holding `text` and its NUL if given)
+// between 16 guard bytes on each side. Changed() lists every byte written
+// since construction as spans of indexes relative to data(), e.g. "0-3,9",
+// and " released" if anything ran delete[] on data() (the newest Guarded is
+// watched; the delete is counted, not performed).
+class Guarded {
+public:
+    explicit Guarded(std::size_t bytes, const char* text = nullptr) : all_(bytes + 32, '#') {
+        if (text != nullptr)
+            std::memcpy(data(), text, std::strlen(text) + 1);
+        before_ = all_;
+        WatchDeletes(data());
+    }
+    ~Guarded() { WatchDeletes(nullptr); }
+    char* data() { return all_.data() + 16; }
+    std::string Changed() const {
+        std::string spans;
+        for (long i = 0, n = static_cast<long>(all_.size()); i < n; ++i) {
+            long last = i - 1;
+            while (last + 1 < n && all_[last + 1] != before_[last + 1])
+                ++last;
+            if (last >= i)
+                spans += (spans.empty() ? "" : ",") + std::to_string(i - 16) +
+                         (last > i ? "-" + std::to_string(last - 16) : "");
+            i = last > i ? last : i;
+        }
+        return WatchedDeletes() == 0 ? spans : spans + " released";
+    }
+
+private:
+    std::vector<char> all_, before_;
+};
+
+// "characters length/size" ("null 0/0" without a buffer), then " unterminated"
+// when no NUL follows the length, " nocase" and " backward" for flags off.
+inline std::string Show(const VorelText::Text& t) {
+    const char* p = t;
+    const auto length = static_cast<std::size_t>(t.LengthGet());
+    std::string s = (p != nullptr ? std::string(p, length) : "null") + " " +
+                    std::to_string(length) + "/" + std::to_string(t.SizeGet());
+    s += p != nullptr && p[length] != '\0' ? " unterminated" : "";
+    s += t.IsCaseSensitive() ? "" : " nocase";
+    return s + (t.IsSearchForward() ? "" : " backward");
+}
+
+// Several answers in one expectation, e.g. "1,6,-1".
+inline std::string Ints(std::initializer_list<long> values) {
+    std::string s;
+    for (long v : values)
+        s += (s.empty() ? "" : ",") + std::to_string(v);
+    return s;
+}
+
+// l == r, !=, <, <=, >, >= in one string, and what they must be for an order.
+template <class L, class R> std::string Relations(L& l, const R& r) {
+    return Ints({l == r, l != r, (l < r), l <= r, (l > r), l >= r});
+}
+inline std::string RelationsFor(int order) {
+    return order == 0 ? "1,0,0,1,0,1" : (order < 0 ? "0,1,1,1,0,0" : "0,1,0,0,1,1");
+}
+
+} // namespace vtest
+
+using VorelText::Char;
+using VorelText::Text;
+using vtest::Ints;
+using vtest::Show;
+
+#endif
