@@ -12,11 +12,12 @@ static int CompareArrays(char* s1, char* s2, bool bounded, unsigned int n, bool 
     Text second;
     second.Attach(s2);
     if (!bounded) {
-        const int longer =
-            first.LengthGet() > second.LengthGet() ? first.LengthGet() : second.LengthGet();
-        n = static_cast<unsigned int>(longer);
+        const int a = first.LengthGet();
+        const int b = second.LengthGet();
+        n = static_cast<unsigned int>(a > b ? a : b);
     }
-    first.CaseSensitivitySet(!ignoreCase);
+    if (ignoreCase)
+        first.CaseSensitivitySet(false);
     return first.Compare(second, n);
 }
 

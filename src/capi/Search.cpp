@@ -10,7 +10,8 @@ using VorelText::detail::PointerAt;
 static int FindInArray(char* s, int c, bool forward) {
     Text wrapper;
     wrapper.Attach(s);
-    wrapper.SearchForwardSet(forward);
+    if (!forward)
+        wrapper.SearchForwardSet(false);
     return wrapper.FindCharacter(LowByte(c));
 }
 

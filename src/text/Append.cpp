@@ -3,6 +3,8 @@
 #include "text/Compose.h"
 #include "text/Storage.h"
 
+#include <cstring>
+
 namespace VorelText {
 
 // Appends tail[0..tailLength) in place. An object that must grow moves to
@@ -51,13 +53,21 @@ Text& Text::operator+=(const char* const s) {
     return *this;
 }
 
+// Appends what src.SubString(0, count) would hold, without making it: the
+// first count characters (all when there are fewer), cut at a NUL among them.
 bool Text::Concatenate(Text& src, int count) {
+    const int n = count < 0 ? 0 : (count < src.length ? count : src.length);
+    const void* nul = n == 0 ? nullptr : std::memchr(src.buffer, 0, static_cast<std::size_t>(n));
+    const int pieceLength =
+        nul == nullptr ? n : static_cast<int>(static_cast<const char*>(nul) - src.buffer);
+    if (pieceLength == 0)
+        return true; // appending an empty Text changes nothing
     try {
-        const Text piece = src.SubString(0, count);
-        *this += piece;
+        AppendTail(buffer, length, size, attached, src.buffer, pieceLength,
+                   [](long long needed) { return detail::BlockSizeAbove(needed - 1); });
         return true;
     } catch (...) {
-        return false;
+        return false; // raised before anything changed
     }
 }
 

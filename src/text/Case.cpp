@@ -1,19 +1,69 @@
 // Text: case conversion in place.
 #include "VorelText.h"
-#include "char/CaseMap.h"
+#include "char/CaseTable.h"
+#include "text/Blocks.h"
+
+#include <cstddef>
 
 namespace VorelText {
 
-// Every one of the `length` characters, past an embedded NUL too; an attached
-// Text converts its caller's array.
+namespace {
+
+using detail::CaseTable;
+
+// Below this many characters converting is quicker than checking the table.
+constexpr std::size_t kBlocksWorthwhile = 32;
+
+#if defined(VORELTEXT_BLOCKS)
+using namespace detail::blocks;
+
+// Adds delta to the 26 letters from `first` on, in whole blocks from the
+// start; returns where the blocks end.
+template <typename Ops>
+VORELTEXT_KERNEL std::size_t ShiftBlocksIn(char* s, std::size_t n, char first, char delta) {
+    std::size_t i = 0;
+    for (; n - i >= Ops::kWidth; i += Ops::kWidth)
+        Ops::ShiftLetters(s + i, first, delta);
+    return i;
+}
+
+std::size_t ShiftBlocksSse2(char* s, std::size_t n, char first, char delta) {
+    return ShiftBlocksIn<Sse2>(s, n, first, delta);
+}
+VORELTEXT_AVX2 std::size_t ShiftBlocksAvx2(char* s, std::size_t n, char first, char delta) {
+    return ShiftBlocksIn<Avx2>(s, n, first, delta);
+}
+#endif
+
+// Every one of the n characters, past an embedded NUL too, exactly as Char
+// converts it in the locale in force now. Where that locale changes only the
+// 26 ASCII letters, whole blocks are converted with plain arithmetic.
+void Convert(char* s, std::size_t n, CaseTable::Direction direction) {
+    const CaseTable table(direction);
+    std::size_t i = 0;
+#if defined(VORELTEXT_BLOCKS)
+    if (n >= kBlocksWorthwhile && table.IsAsciiOnly()) {
+        const bool lower = direction == CaseTable::kLower;
+        const char first = lower ? 'A' : 'a';
+        const char delta = lower ? 0x20 : -0x20;
+        i = HasAvx2() ? ShiftBlocksAvx2(s, n, first, delta) : ShiftBlocksSse2(s, n, first, delta);
+    }
+#endif
+    for (; i < n; ++i)
+        s[i] = table(s[i]);
+}
+
+} // namespace
+
+// An attached Text converts its caller's array.
 void Text::ToUpper() {
-    for (int i = 0; i < length; ++i)
-        buffer[i] = detail::UpperByte(buffer[i]);
+    if (length > 0)
+        Convert(buffer, static_cast<std::size_t>(length), CaseTable::kUpper);
 }
 
 void Text::ToLower() {
-    for (int i = 0; i < length; ++i)
-        buffer[i] = detail::LowerByte(buffer[i]);
+    if (length > 0)
+        Convert(buffer, static_cast<std::size_t>(length), CaseTable::kLower);
 }
 
 } // namespace VorelText

@@ -1,41 +1,18 @@
 // Text: ordering against another Text over a bounded number of positions.
 #include "VorelText.h"
 #include "char/CaseMap.h"
+#include "text/Mismatch.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 
 namespace VorelText {
 
 namespace {
 
-// First index below n where the bytes differ, or n. memcmp skips equal blocks;
-// only the block holding the difference is scanned byte by byte.
-std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
-    constexpr std::size_t kStride = 64;
-    std::size_t i = 0;
-    while (n - i >= kStride && std::memcmp(a + i, b + i, kStride) == 0)
-        i += kStride;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return i;
-}
-
 int OrderExact(const char* a, const char* b, std::size_t n) {
-    const std::size_t i = FirstDifference(a, b, n);
+    const std::size_t i = detail::FirstDifference(a, b, n);
     return i < n ? detail::SignedOrder(a[i], b[i]) : 0;
-}
-
-int OrderFolded(const char* a, const char* b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] == b[i])
-            continue;
-        const int order = detail::SignedOrder(detail::LowerByte(a[i]), detail::LowerByte(b[i]));
-        if (order != 0)
-            return order;
-    }
-    return 0;
 }
 
 } // namespace
@@ -55,7 +32,7 @@ int Text::Compare(const Text& other, unsigned int count) const {
     // length, one past it included.
     const std::size_t readable = std::min(bound, std::min(mine, theirs) + 1);
     const int order = caseSensitive ? OrderExact(buffer, other.buffer, readable)
-                                    : OrderFolded(buffer, other.buffer, readable);
+                                    : detail::OrderIgnoringCase(buffer, other.buffer, readable);
     if (order != 0 || readable == bound)
         return order;
     // The shorter text's terminator matched a NUL inside the longer text's

@@ -1,0 +1,105 @@
+// The current locale's case mapping of every byte, for loops that convert or
+// fold many characters (Text::ToUpper, ToLower, comparison ignoring case).
+#ifndef VORELTEXT_SRC_CHAR_CASETABLE_H
+#define VORELTEXT_SRC_CHAR_CASETABLE_H
+
+#include "char/CaseMap.h"
+
+#include <cstdint>
+#include <cstring>
+
+// uClibc also defines __GLIBC__ but has no such tables.
+#if defined(__GLIBC__) && !defined(__UCLIBC__)
+#define VORELTEXT_GLIBC_CASE_TABLES 1
+#include <langinfo.h>
+#endif
+
+namespace VorelText::detail {
+
+// The "C" locale's mapping of every byte.
+struct AsciiCase {
+    std::int32_t lower[256];
+    std::int32_t upper[256];
+};
+
+constexpr AsciiCase MakeAsciiCase() {
+    AsciiCase m{};
+    for (int c = 0; c < 256; ++c) {
+        m.lower[c] = c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+        m.upper[c] = c >= 'a' && c <= 'z' ? c - 0x20 : c;
+    }
+    return m;
+}
+
+inline constexpr AsciiCase kAsciiCase = MakeAsciiCase();
+
+// Maps a byte exactly as LowerByte or UpperByte does, in the locale that is
+// in force when the table is made; make one per operation, never keep it,
+// since setlocale or uselocale may change the locale between calls.
+//
+// With glibc there is nothing to build: tolower(c) and toupper(c) are, by
+// that library's definition, entry c of an int array of the current locale
+// (indexes -128..255), and nl_langinfo(_NL_CTYPE_TOLOWER / _TOUPPER) hands
+// out that very array, read through the same per-thread locale pointer. One
+// call gives the answers that 256 calls of tolower would give, for the locale
+// in force now; building a 256-byte table with those calls would cost about
+// a microsecond, more than folding 4 KiB. Elsewhere every byte goes through
+// the C library's function.
+class CaseTable {
+public:
+    enum Direction { kLower, kUpper };
+
+    explicit CaseTable(Direction direction) : direction(direction) {
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        const char* base = nl_langinfo(direction == kLower ? _NL_CTYPE_TOLOWER : _NL_CTYPE_TOUPPER);
+        entries = reinterpret_cast<const std::int32_t*>(base) + 128;
+#endif
+    }
+
+    char operator()(char c) const {
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        return static_cast<char>(entries[CLibraryValue(c)]);
+#else
+        return direction == kLower ? LowerByte(c) : UpperByte(c);
+#endif
+    }
+
+    // True when the bytes 0x00..0x7F map as in the "C" locale (only the 26
+    // letters change, by 0x20) and every byte from 0x80 up maps to itself:
+    // then whole blocks may be converted with plain arithmetic. Reads the
+    // whole table, so ask only before a long run of characters.
+    bool IsAsciiOnly() const {
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        // 0xFF is handed over as EOF, so entry 255 is never used; comparing
+        // it too keeps this one memcmp. An entry that differs from the "C"
+        // one only above the low 8 bits would merely make this false.
+        const std::int32_t* plain = direction == kLower ? kAsciiCase.lower : kAsciiCase.upper;
+        return static_cast<unsigned char>(entries[EOF]) == 0xFF &&
+               std::memcmp(entries, plain, sizeof kAsciiCase.lower) == 0;
+#else
+        return false;
+#endif
+    }
+
+    // True when each ASCII letter maps to the same byte as its other-case
+    // form: then two bytes that are equal once their ASCII letters are
+    // lowered by arithmetic are equal through this table too.
+    bool FoldsLetterPairs() const {
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        // Entries that differ only above the low 8 bits merely make this false.
+        return std::memcmp(entries + 'A', entries + 'a', 26 * sizeof *entries) == 0;
+#else
+        return false;
+#endif
+    }
+
+private:
+    Direction direction;
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+    const std::int32_t* entries;
+#endif
+};
+
+} // namespace VorelText::detail
+
+#endif

@@ -1,0 +1,193 @@
+// Blocks of 16 bytes (SSE2, which every x86-64 processor has) or 32 bytes
+// (AVX2, used only where the processor reports it). Scans that use them pass
+// over whole blocks first and finish byte by byte; where VORELTEXT_BLOCKS is
+// not defined only the byte loops run. A block is read only while all of its
+// bytes lie inside the range being scanned.
+//
+// A scan is written once as a template over Sse2 or Avx2, marked
+// VORELTEXT_KERNEL, and instantiated in two small wrappers, the AVX2 one
+// marked VORELTEXT_AVX2. The members below take pointers and give lane masks,
+// so no vector value crosses from the template into code built for another
+// instruction set; once the template is inlined into its wrapper, so are they.
+#ifndef VORELTEXT_SRC_TEXT_BLOCKS_H
+#define VORELTEXT_SRC_TEXT_BLOCKS_H
+
+#if defined(__SSE2__) && defined(__GNUC__)
+
+#include <cstddef>
+#include <cstdint>
+#include <immintrin.h>
+
+#define VORELTEXT_BLOCKS 1
+#define VORELTEXT_KERNEL inline __attribute__((always_inline))
+#define VORELTEXT_AVX2 __attribute__((target("avx2")))
+
+namespace VorelText::detail::blocks {
+
+// One bit per byte of a block, byte 0 lowest.
+using Lanes = std::uint32_t;
+
+// The index of the lowest set bit of a non-zero lane mask.
+inline std::size_t FirstLane(Lanes lanes) {
+    return static_cast<std::size_t>(__builtin_ctz(lanes));
+}
+
+// Both types offer, for blocks at a and b:
+//   EqualLanes        the lanes holding equal bytes;
+//   AllEqual4         whether four blocks in a row are equal, and Mismatch4
+//                     where the first difference among them is (4 * kWidth
+//                     when there is none);
+//   FoldedEqualLanes  the lanes equal once ASCII letters are lowered, and
+//   AllFoldedEqual4   whether four blocks in a row are equal that way;
+//   MemberLanes       the lanes holding one of a Set of 1 to 16 bytes, each
+//                     broadcast to a whole block beforehand (Broadcast);
+//   ShiftLetters      adding delta in place to the 26 letters from `first`.
+//
+// ASCII letters are found as unsigned (x - first) < 26, done as a signed
+// compare after moving the range to the bottom of the signed bytes.
+struct Sse2 {
+    static constexpr std::size_t kWidth = 16;
+    static constexpr Lanes kAllLanes = 0xFFFF;
+
+    static Lanes EqualLanes(const char* a, const char* b) {
+        return Mask(_mm_cmpeq_epi8(Load(a), Load(b)));
+    }
+    static bool AllEqual4(const char* a, const char* b) {
+        const __m128i s0 = _mm_cmpeq_epi8(Load(a), Load(b));
+        const __m128i s1 = _mm_cmpeq_epi8(Load(a + 16), Load(b + 16));
+        const __m128i s2 = _mm_cmpeq_epi8(Load(a + 32), Load(b + 32));
+        const __m128i s3 = _mm_cmpeq_epi8(Load(a + 48), Load(b + 48));
+        return Mask(_mm_and_si128(_mm_and_si128(s0, s1), _mm_and_si128(s2, s3))) == kAllLanes;
+    }
+    static std::size_t Mismatch4(const char* a, const char* b) {
+        const std::uint64_t equal = std::uint64_t{EqualLanes(a, b)} |
+                                    std::uint64_t{EqualLanes(a + 16, b + 16)} << 16 |
+                                    std::uint64_t{EqualLanes(a + 32, b + 32)} << 32 |
+                                    std::uint64_t{EqualLanes(a + 48, b + 48)} << 48;
+        return equal == ~std::uint64_t{0} ? 64 : static_cast<std::size_t>(__builtin_ctzll(~equal));
+    }
+    static Lanes FoldedEqualLanes(const char* a, const char* b) { return Mask(FoldedEqual(a, b)); }
+    static bool AllFoldedEqual4(const char* a, const char* b) {
+        const __m128i s01 = _mm_and_si128(FoldedEqual(a, b), FoldedEqual(a + 16, b + 16));
+        const __m128i s23 = _mm_and_si128(FoldedEqual(a + 32, b + 32), FoldedEqual(a + 48, b + 48));
+        return Mask(_mm_and_si128(s01, s23)) == kAllLanes;
+    }
+    struct Set {
+        __m128i members[16];
+        int count;
+    };
+    static void Broadcast(const char* listed, int count, Set& set) {
+        for (int k = 0; k < count; ++k)
+            set.members[k] = _mm_set1_epi8(listed[k]);
+        set.count = count;
+    }
+    static Lanes MemberLanes(const char* p, const Set& set) {
+        const __m128i x = Load(p);
+        __m128i hit = _mm_cmpeq_epi8(x, set.members[0]);
+        for (int k = 1; k < set.count; ++k)
+            hit = _mm_or_si128(hit, _mm_cmpeq_epi8(x, set.members[k]));
+        return Mask(hit);
+    }
+    static void ShiftLetters(char* p, char first, char delta) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), Shift(Load(p), first, delta));
+    }
+
+private:
+    static __m128i Load(const char* p) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    }
+    static Lanes Mask(__m128i b) { return static_cast<Lanes>(_mm_movemask_epi8(b)); }
+    static __m128i FoldedEqual(const char* a, const char* b) {
+        return _mm_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20));
+    }
+    static __m128i Shift(__m128i x, char first, char delta) {
+        const __m128i moved = _mm_add_epi8(x, _mm_set1_epi8(static_cast<char>(0x80 - first)));
+        const __m128i letter = _mm_cmplt_epi8(moved, _mm_set1_epi8(static_cast<char>(-128 + 26)));
+        return _mm_add_epi8(x, _mm_and_si128(letter, _mm_set1_epi8(delta)));
+    }
+};
+
+struct Avx2 {
+    static constexpr std::size_t kWidth = 32;
+    static constexpr Lanes kAllLanes = 0xFFFFFFFF;
+
+    VORELTEXT_AVX2 static Lanes EqualLanes(const char* a, const char* b) {
+        return Mask(_mm256_cmpeq_epi8(Load(a), Load(b)));
+    }
+    VORELTEXT_AVX2 static bool AllEqual4(const char* a, const char* b) {
+        const __m256i s0 = _mm256_cmpeq_epi8(Load(a), Load(b));
+        const __m256i s1 = _mm256_cmpeq_epi8(Load(a + 32), Load(b + 32));
+        const __m256i s2 = _mm256_cmpeq_epi8(Load(a + 64), Load(b + 64));
+        const __m256i s3 = _mm256_cmpeq_epi8(Load(a + 96), Load(b + 96));
+        return Mask(_mm256_and_si256(_mm256_and_si256(s0, s1), _mm256_and_si256(s2, s3))) ==
+               kAllLanes;
+    }
+    VORELTEXT_AVX2 static std::size_t Mismatch4(const char* a, const char* b) {
+        const std::uint64_t low =
+            std::uint64_t{EqualLanes(a, b)} | std::uint64_t{EqualLanes(a + 32, b + 32)} << 32;
+        if (low != ~std::uint64_t{0})
+            return static_cast<std::size_t>(__builtin_ctzll(~low));
+        const std::uint64_t high = std::uint64_t{EqualLanes(a + 64, b + 64)} |
+                                   std::uint64_t{EqualLanes(a + 96, b + 96)} << 32;
+        return high == ~std::uint64_t{0} ? 128
+                                         : 64 + static_cast<std::size_t>(__builtin_ctzll(~high));
+    }
+    VORELTEXT_AVX2 static Lanes FoldedEqualLanes(const char* a, const char* b) {
+        return Mask(FoldedEqual(a, b));
+    }
+    VORELTEXT_AVX2 static bool AllFoldedEqual4(const char* a, const char* b) {
+        const __m256i s01 = _mm256_and_si256(FoldedEqual(a, b), FoldedEqual(a + 32, b + 32));
+        const __m256i s23 =
+            _mm256_and_si256(FoldedEqual(a + 64, b + 64), FoldedEqual(a + 96, b + 96));
+        return Mask(_mm256_and_si256(s01, s23)) == kAllLanes;
+    }
+    struct Set {
+        __m256i members[16];
+        int count;
+    };
+    VORELTEXT_AVX2 static void Broadcast(const char* listed, int count, Set& set) {
+        for (int k = 0; k < count; ++k)
+            set.members[k] = _mm256_set1_epi8(listed[k]);
+        set.count = count;
+    }
+    VORELTEXT_AVX2 static Lanes MemberLanes(const char* p, const Set& set) {
+        const __m256i x = Load(p);
+        __m256i hit = _mm256_cmpeq_epi8(x, set.members[0]);
+        for (int k = 1; k < set.count; ++k)
+            hit = _mm256_or_si256(hit, _mm256_cmpeq_epi8(x, set.members[k]));
+        return Mask(hit);
+    }
+    VORELTEXT_AVX2 static void ShiftLetters(char* p, char first, char delta) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), Shift(Load(p), first, delta));
+    }
+
+private:
+    VORELTEXT_AVX2 static __m256i Load(const char* p) {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    }
+    VORELTEXT_AVX2 static Lanes Mask(__m256i b) {
+        return static_cast<Lanes>(_mm256_movemask_epi8(b));
+    }
+    VORELTEXT_AVX2 static __m256i FoldedEqual(const char* a, const char* b) {
+        return _mm256_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20));
+    }
+    // AVX2 has no signed less-than: the sides of the greater-than swap.
+    VORELTEXT_AVX2 static __m256i Shift(__m256i x, char first, char delta) {
+        const __m256i moved = _mm256_add_epi8(x, _mm256_set1_epi8(static_cast<char>(0x80 - first)));
+        const __m256i letter =
+            _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(-128 + 26)), moved);
+        return _mm256_add_epi8(x, _mm256_and_si256(letter, _mm256_set1_epi8(delta)));
+    }
+};
+
+// Whether the AVX2 wrappers may run here. Asked per call: the answer is a
+// flag that the compiler's run-time support sets when the program starts.
+inline bool HasAvx2() {
+    return __builtin_cpu_supports("avx2") != 0;
+}
+
+} // namespace VorelText::detail::blocks
+
+#endif
+
+#endif
