@@ -12,8 +12,6 @@
 using vfuzz::Array;
 using vfuzz::Cut;
 using vfuzz::Expect;
-using vfuzz::Offset;
-using vfuzz::Order;
 
 namespace {
 
@@ -27,6 +25,20 @@ struct CString {
     Array array;
     bool null;
 };
+
+// The library's strtok_r: a saved position that is not NULL wins over str,
+// and it becomes NULL after the last token.
+char* Tokenize(char* str, const char* delimiters, char** saved) {
+    char* p = *saved != nullptr ? *saved : str;
+    if (p == nullptr)
+        return nullptr;
+    const char* set = delimiters == nullptr ? "" : delimiters;
+    p += std::strspn(p, set);
+    char* end = p + std::strcspn(p, set);
+    *saved = *end != '\0' ? end + 1 : nullptr;
+    *end = '\0';
+    return end == p ? nullptr : p;
+}
 
 // Now and then a string near the 32767-byte limit instead of a short one.
 std::string Source(vfuzz::Input& in) {
@@ -88,7 +100,7 @@ namespace vfuzz {
 
 void CSearches(char* p, char* set, int c) {
     const char byte = static_cast<char>(c);
-    char* r = p == nullptr ? const_cast<char*>("") : p;
+    const char* r = p == nullptr ? "" : p;
     const char* q = set == nullptr ? "" : set;
     // strchr and strrchr: only the low 8 bits count and the NUL is never found.
     Expect(vtxt_Text_strchr(p, c) == (byte == '\0' ? nullptr : std::strchr(r, byte)), "strchr");

@@ -11,8 +11,6 @@
 
 using vfuzz::Cut;
 using vfuzz::Expect;
-using vfuzz::Index;
-using vfuzz::Order;
 using VorelText::Char;
 using VorelText::Text;
 
@@ -95,12 +93,9 @@ private:
         const bool copy = in_.Bool();
         const std::string s = Cut(copy ? model_.chars : in_.String());
         text_.reset(copy ? new Text(t()) : new Text(s.c_str()));
-        model_ = Model{s,
-                       Reserved(s.size()),
-                       true,
-                       false,
-                       !copy || model_.caseSensitive,
-                       !copy || model_.searchForward};
+        const bool caseSensitive = !copy || model_.caseSensitive;
+        model_ =
+            Model{s, Reserved(s.size()), true, false, caseSensitive, !copy || model_.searchForward};
     }
 
     // Itself (nothing changes), or an owned Text, one on a caller's array

@@ -41,14 +41,14 @@ std::vector<std::string> Inputs(const std::string& harness) {
 }
 
 // Runs every fourth input from `first`; the first mismatch with the input's
-// number, or "".
+// number, or "" when there is none.
 std::string Replay(int (*harness)(const std::uint8_t*, std::size_t),
                    const std::vector<std::string>& inputs, std::size_t first) {
     for (std::size_t i = first; i < inputs.size(); i += 4)
         try {
             harness(reinterpret_cast<const std::uint8_t*>(inputs[i].data()), inputs[i].size());
         } catch (const std::logic_error& mismatch) {
-            return "input " + std::to_string(i) + ": " + mismatch.what();
+            return "input " + std::to_string(i) + ": " + mismatch.what() + "; ";
         }
     return "";
 }

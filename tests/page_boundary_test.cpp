@@ -114,7 +114,8 @@ TEST(PageBoundary, Searches) {
                 }
             }
         }
-        // strtok_r last, walking to the end: it cuts the subject in place.
+        // strtok_r last, as it cuts the subject in place: one input byte asks
+        // for 32 calls, which walk to the end as every later str is NULL.
         static const std::uint8_t kWalk[] = {31};
         vfuzz::Input walk(kWalk, sizeof kWalk);
         char delimiters[] = ", ";
