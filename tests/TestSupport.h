@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -50,6 +51,36 @@ public:
 private:
     std::vector<char> all_, before_;
 };
+
+// A Text attached to a heap array of exactly length + 1 bytes, so that the
+// sanitizers catch a read past the terminator; NULs may lie inside the length.
+struct Exact {
+    explicit Exact(const std::string& s, bool caseSensitive = true) : bytes(s.size() + 1, 'x') {
+        bytes.back() = '\0';
+        text.Attach(bytes.data(), static_cast<int>(bytes.size()));
+        for (std::size_t i = 0; i < s.size(); ++i)
+            text.SetAt(static_cast<int>(i), s[i]);
+        text.CaseSensitivitySet(caseSensitive);
+    }
+    Exact(const Exact&) = delete;
+    Exact& operator=(const Exact&) = delete;
+    std::vector<char> bytes;
+    VorelText::Text text;
+};
+
+// The Latin-1 locale for one test, then "C" again; `active` is false (and the
+// test should skip) where the locale is not installed.
+struct Latin1Locale {
+    Latin1Locale()
+        : active(std::setlocale(LC_ALL, "en_US.ISO-8859-1") != nullptr ||
+                 std::setlocale(LC_ALL, "en_US.iso88591") != nullptr) {}
+    ~Latin1Locale() { std::setlocale(LC_ALL, "C"); }
+    bool active;
+};
+#define VTEST_LATIN1_OR_SKIP()                                                                     \
+    vtest::Latin1Locale latin1Locale;                                                              \
+    if (!latin1Locale.active)                                                                      \
+    GTEST_SKIP() << "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)"
 
 // "characters length/size" ("null 0/0" without a buffer), then " unterminated"
 // when no NUL follows the length, " nocase" and " backward" for flags off.

@@ -4,19 +4,7 @@
 
 namespace {
 
-// A Text attached to a heap array of exactly length + 1 bytes, so that the
-// sanitizers catch a read past the terminator; NULs may lie inside the length.
-struct Exact {
-    explicit Exact(const std::string& s, bool caseSensitive = true) : bytes(s.size() + 1, 'x') {
-        bytes.back() = '\0';
-        text.Attach(bytes.data(), static_cast<int>(bytes.size()));
-        for (std::size_t i = 0; i < s.size(); ++i)
-            text.SetAt(static_cast<int>(i), s[i]);
-        text.CaseSensitivitySet(caseSensitive);
-    }
-    std::vector<char> bytes;
-    Text text;
-};
+using vtest::Exact;
 
 int Order(const std::string& left, const std::string& right, unsigned count, bool fold = false) {
     return Exact(left, !fold).text.Compare(Exact(right, fold).text, count);

@@ -2,7 +2,8 @@
 // searches and case conversion a block at a time (over lengths that cross
 // every block size and tail, in the "C" locale and a Latin-1 one), and
 // Concatenate without its intermediate substring.
-#include "VorelText.h"
+#include "FuzzSupport.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,7 @@ using VorelText::Text;
 
 namespace {
 
-// A Text attached to a heap array of exactly length + 1 bytes, so that a read
-// past the terminator is caught; embedded NULs stay inside the length.
-class Exact {
-public:
-    explicit Exact(const std::string& s) : bytes(s.size() + 1, 'x') {
-        bytes.back() = '\0';
-        text.Attach(bytes.data(), static_cast<int>(bytes.size()));
-        for (std::size_t i = 0; i < s.size(); ++i)
-            text.SetAt(static_cast<int>(i), s[i]);
-    }
-    Exact(const Exact&) = delete;
-    Exact& operator=(const Exact&) = delete;
-
-    std::vector<char> bytes;
-    Text text;
-};
+using vtest::Exact;
 
 // Bytes drawn mostly from a few letters of both cases, with NUL, bytes above
 // 0x7F (0xC9/0xE9 are a case pair in Latin-1) and 0xFF mixed in.
@@ -45,32 +31,6 @@ std::string Random(std::mt19937& rng, std::size_t n) {
     for (char& c : s)
         c = pool[pick(rng)];
     return s;
-}
-
-// Compare by its rule: position by position up to the bound, lowering with
-// Char when case is ignored, signed order, guards one past each length.
-int ModelCompare(const std::string& a, const std::string& b, unsigned count, bool sensitive) {
-    if (a.empty())
-        return b.empty() ? 0 : -1;
-    if (b.empty())
-        return 1;
-    const std::size_t bound = std::min<std::size_t>(std::max(a.size(), b.size()), count);
-    for (std::size_t i = 0; i < bound; ++i) {
-        if (i > a.size())
-            return -1;
-        if (i > b.size())
-            return 1;
-        Char x(i < a.size() ? a[i] : '\0'), y(i < b.size() ? b[i] : '\0');
-        if (!sensitive) {
-            x.ToLower();
-            y.ToLower();
-        }
-        if (x < y)
-            return -1;
-        if (x > y)
-            return 1;
-    }
-    return 0;
 }
 
 // The first index from `from` whose byte's membership in set differs from inSet.
@@ -100,7 +60,7 @@ void CheckAll(std::mt19937& rng) {
         for (bool sensitive : {true, false}) {
             a.text.CaseSensitivitySet(sensitive);
             for (unsigned count : {4294967295u, static_cast<unsigned>(n / 2)}) {
-                ASSERT_EQ(a.text.Compare(b.text, count), ModelCompare(s, t, count, sensitive))
+                ASSERT_EQ(a.text.Compare(b.text, count), vfuzz::Order(s, t, count, !sensitive))
                     << "length " << n << " sensitive " << sensitive << " count " << count;
                 ASSERT_EQ(a.text.Compare(same.text, count), 0);
             }
@@ -157,15 +117,7 @@ TEST(FastPath, AgreesWithByteModelInCLocale) {
 }
 
 TEST(FastPath, AgreesWithByteModelInLatin1) {
-    struct Latin1 {
-        Latin1()
-            : active(std::setlocale(LC_ALL, "en_US.ISO-8859-1") != nullptr ||
-                     std::setlocale(LC_ALL, "en_US.iso88591") != nullptr) {}
-        ~Latin1() { std::setlocale(LC_ALL, "C"); }
-        bool active;
-    } locale;
-    if (!locale.active)
-        GTEST_SKIP() << "locale en_US.ISO-8859-1 is not installed";
+    VTEST_LATIN1_OR_SKIP();
     std::mt19937 rng(11);
     CheckAll(rng);
     // Long texts whose only differences are Latin-1 case pairs, which the
