@@ -125,10 +125,10 @@ VORELTEXT_API int vtxt_Text_strcspn(char* s, char* set);
 VORELTEXT_API int vtxt_Text_strspn(char* s, char* set);
 /*
  * Tokenizes str in place, writing at most one NUL per call, over the
- * delimiter that ends the token. Unlike strtok_r: while
- * *saveptr is not NULL it is where scanning continues and a non-NULL str is
- * ignored, so set *saveptr = NULL before the first call. *saveptr becomes NULL
- * after the last token; a NULL saveptr gives NULL.
+ * delimiter that ends the token. Unlike strtok_r: while *saveptr is not NULL
+ * it is where scanning continues and a non-NULL str is ignored, so set
+ * *saveptr = NULL before the first call. *saveptr becomes NULL after the last
+ * token; a NULL saveptr gives NULL.
  */
 VORELTEXT_API char* vtxt_Text_strtok_r(char* str, char* delimiters, char** saveptr);
 
