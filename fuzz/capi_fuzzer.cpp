@@ -74,24 +74,19 @@ void Conversions(vfuzz::Input& in) {
     // 0 or 2 to 36: with any other base the C library need not set the end.
     const int pick = in.Below(36), base = pick == 1 ? 36 : pick;
     char *endMine = nullptr, *endTheirs = nullptr;
-    Expect(vtxt_Text_strtol(p, &endMine, base) == std::strtol(p, &endTheirs, base) &&
-               endMine == endTheirs,
-           "strtol");
-    Expect(vtxt_Text_strtoul(p, &endMine, base) == std::strtoul(p, &endTheirs, base) &&
-               endMine == endTheirs,
-           "strtoul");
+    const long l = vtxt_Text_strtol(p, &endMine, base);
+    Expect(l == std::strtol(p, &endTheirs, base) && endMine == endTheirs, "strtol");
+    const unsigned long u = vtxt_Text_strtoul(p, &endMine, base);
+    Expect(u == std::strtoul(p, &endTheirs, base) && endMine == endTheirs, "strtoul");
     const double f = vtxt_Text_strtod(p, &endMine), g = std::strtod(p, &endTheirs);
     Expect(std::memcmp(&f, &g, sizeof f) == 0 && endMine == endTheirs, "strtod");
     const std::size_t needed = static_cast<std::size_t>(std::snprintf(nullptr, 0, "%s|%d", t, c));
-    Array mine("", needed + 1), theirs("", needed + 1);
+    Array mine("", needed + 1), theirs("", needed + 1), viaList("", needed + 1);
     std::snprintf(theirs.get(), needed + 1, "%s|%d", t, c);
-    Expect(vtxt_Text_sprintf(mine.get(), "%s|%d", t, c) == static_cast<int>(needed) &&
-               mine.All() == theirs.All(),
-           "sprintf");
-    std::memset(mine.get(), 0x5A, needed + 1);
-    Expect(Formatted(mine.get(), "%s|%d", t, c) == static_cast<int>(needed) &&
-               mine.All() == theirs.All(),
-           "vsprintf");
+    const int n = vtxt_Text_sprintf(mine.get(), "%s|%d", t, c);
+    const int m = Formatted(viaList.get(), "%s|%d", t, c);
+    Expect(n == static_cast<int>(needed) && mine.All() == theirs.All(), "sprintf");
+    Expect(m == static_cast<int>(needed) && viaList.All() == theirs.All(), "vsprintf");
 }
 
 } // namespace

@@ -137,19 +137,19 @@ private:
     }
 
     // A Text (now and then this object itself), a Char, a C string or, through
-    // Concatenate, the first count characters of a Text. Each kind grows to
-    // the block above its own count: the new length for a Text, the bytes
-    // needed for the others.
+    // Concatenate, the first count characters (cut at a NUL) of a Text or of
+    // this object. Each kind grows to the block above its own count: the new
+    // length for a Text, the bytes needed for the others.
     void Append() {
-        const int kind = in_.Below(4);
-        const bool itself = kind == 0 && in_.Bool();
+        const int kind = in_.Below(5);
+        const bool itself = kind == 4 || (kind == 0 && in_.Bool());
         std::string s = itself      ? model_.chars
                         : kind == 1 ? std::string(1, static_cast<char>(in_.Byte()))
                                     : Cut(in_.String());
         Text other(s.c_str());
-        const int count = kind == 3 ? in_.Below(static_cast<int>(s.size()) + 3) : 0;
-        if (kind == 3)
-            s = s.substr(0, static_cast<std::size_t>(count));
+        const int count = kind >= 3 ? in_.Below(static_cast<int>(s.size()) + 4) - 1 : 0;
+        if (kind >= 3)
+            s = Cut(s.substr(0, static_cast<std::size_t>(std::max(count, 0))));
         if (model_.chars.size() + s.size() > kLongest)
             return;
         const std::size_t needed = model_.chars.size() + s.size() + 1;
@@ -157,7 +157,7 @@ private:
         const bool grows = (kind == 1 || kind == 2 || !s.empty()) &&
                            static_cast<std::size_t>(model_.size) < needed;
         const std::string before = array_.All();
-        const bool ok = kind == 3 ? t().Concatenate(other, count) : Appended([&] {
+        const bool ok = kind >= 3 ? t().Concatenate(itself ? t() : other, count) : Appended([&] {
             itself      ? t() += t()
             : kind == 0 ? t() += other
             : kind == 1 ? t() += Char(s[0])
@@ -170,7 +170,7 @@ private:
         Expect(ok, "the append");
         model_.chars += s;
         if (grows) {
-            model_.size = BlockAbove(needed - (kind == 0 || kind == 3 ? 1 : 0));
+            model_.size = BlockAbove(needed - (kind == 1 || kind == 2 ? 0 : 1));
             model_.buffer = true;
         }
     }
@@ -293,6 +293,13 @@ private:
     Model model_;
 };
 
+// All six relational operators against the order they must follow.
+template <typename R> void Relations(Text& t, const R& r, int order, const char* what) {
+    Expect((t == r) == (order == 0) && (t != r) == (order != 0) && (t < r) == (order < 0) &&
+               (t <= r) == (order <= 0) && (t > r) == (order > 0) && (t >= r) == (order >= 0),
+           what);
+}
+
 } // namespace
 
 namespace vfuzz {
@@ -320,9 +327,9 @@ void TextCompare(Text& t, const std::string& me, Text& other, unsigned count) {
     const bool fold = !t.IsCaseSensitive();
     Expect(t.Compare(other, count) == Order(me, s, count, fold), "Compare");
     const int whole = Order(me, s, 0xFFFFFFFFu, fold);
-    Expect((t == other) == (whole == 0) && (t < other) == (whole < 0), "== and < Text");
-    Expect((t >= p) == (whole >= 0), ">= char*");
-    Expect((t <= Char(*p)) == (Order(me, s.substr(0, 1), 0xFFFFFFFFu, fold) <= 0), "<= Char");
+    Relations(t, other, whole, "the operators on a Text");
+    Relations(t, p, whole, "the operators on a char*");
+    Relations(t, Char(*p), Order(me, s.substr(0, 1), 0xFFFFFFFFu, fold), "the operators on a Char");
 }
 
 int TextToken(const Text& t, const std::string& s, Text& delimiters, int position) {

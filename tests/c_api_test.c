@@ -1,15 +1,14 @@
 /* The public header compiles as C99, and C code can call the C functions:
- * their null pointers, character arguments and -1/0/1 results. */
+ * a few null pointers, character arguments and -1/0/1 results (the fuzz
+ * harness checks them all against references). */
 #include "VorelText.h"
 
 #include <stdio.h>
 #include <string.h>
 
 int main(void) {
-    static const vtxt_StringTableEntry entries[] = {{7, "seven"}};
-    static const vtxt_StringTable table = {entries, 1};
-    char s[] = "abcabc", list[] = "a,,b", comma[] = ",", out[16], loaded[4], a[] = "a";
-    char hello[] = "Hello", mixed[] = "hELLO", high[] = "\xE9", *saved = NULL;
+    char s[] = "abcabc", list[] = "a,,b", comma[] = ",", out[16], a[] = "a", high[] = "\xE9";
+    char* saved = NULL;
     const struct {
         long got, want;
         const char* what;
@@ -17,22 +16,14 @@ int main(void) {
         {vtxt_Text_strlen(s) + vtxt_Text_strlen(NULL), 6, "strlen"},
         {vtxt_Text_isalpha(0x141) * 2 + vtxt_Text_isalpha(-1), 2, "isalpha: low 8 bits, EOF"},
         {vtxt_Text_tolower(0x141) == 'a' && vtxt_Text_toupper(0x1FF) == '\xFF', 1, "case"},
-        {vtxt_Text_atoi(NULL) + vtxt_Text_atol(NULL) + (long)vtxt_Text_atof(NULL), 0, "ato*"},
         {vtxt_Text_sprintf(out, "%d-%s", 7, "x") == 3 && !strcmp(out, "7-x"), 1, "sprintf"},
-        {vtxt_Text_strchr(s, 'b') - s, 1, "strchr"},
         {vtxt_Text_strchr(s, 0) == NULL && vtxt_Text_strrchr(s, 0x100) == NULL, 1, "NUL"},
         {vtxt_Text_strchr(NULL, 'a') == NULL && vtxt_Text_strpbrk(NULL, s) == NULL, 1, "NULL s"},
-        {vtxt_Text_strpbrk(s, NULL) == NULL, 1, "strpbrk NULL set"},
-        {vtxt_Text_strcspn(s, NULL) + vtxt_Text_strspn(NULL, s), 6, "strcspn, strspn"},
         {vtxt_Text_strstr(s, NULL) - s, 0, "strstr NULL needle"},
         {vtxt_Text_strstr("", "") == NULL && vtxt_Text_strstr(NULL, NULL) == NULL, 1, "strstr"},
         {vtxt_Text_strtok_r(list, comma, &saved) - list, 0, "strtok_r"},
         {vtxt_Text_strcmp(high, a), -1, "strcmp: signed"},
-        {vtxt_Text__stricmp(hello, mixed) + vtxt_Text_strcmp(hello, mixed), -1, "_stricmp"},
-        {vtxt_Text_strncmp(a, high, 4294967295u) + vtxt_Text_strcmp(NULL, ""), 1, "strncmp"},
-        {vtxt_Text__strnicmp(a, NULL, 0), 1, "_strnicmp: empty first"},
-        {vtxt_LoadString(&table, 7, loaded, sizeof loaded) == 3 && !strcmp(loaded, "sev"), 1,
-         "vtxt_LoadString"},
+        {vtxt_Text__stricmp(s, NULL), 1, "_stricmp: empty second"},
     };
     int failures = 0;
     size_t i;

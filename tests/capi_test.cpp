@@ -1,8 +1,8 @@
-// The C functions where the differential test cannot reach: the bytes
-// written around callers' arrays and their release, the 32767-byte
-// declaration, the error that passes or is caught, and strtok_r's saved
-// position. Null pointers and
-// character arguments are checked from C in c_api_test.c.
+// The C functions where the fuzz harness does not reach: the bytes written
+// around callers' arrays at the 32767-byte declaration, the error that
+// passes, a NULL destination, strtok_r's saved position over a new str and
+// sources that must stay untouched. Null pointers and character arguments
+// are checked from C in c_api_test.c.
 #include "TestSupport.h"
 
 namespace {
@@ -15,19 +15,6 @@ char* Call(Op op, char* dst, const char* source, int n) {
            : op == Cat  ? vtxt_Text_strcat(dst, n, src) // n is the capacity
                         : vtxt_Text_strncat(dst, src, n);
 }
-
-// Every call of one tokenization as "token/saved " offsets, '-' for NULL.
-std::string Tokenize(char* s, char* delimiters) {
-    std::string steps;
-    char* saved = nullptr;
-    for (char* token = vtxt_Text_strtok_r(s, delimiters, &saved);;
-         token = vtxt_Text_strtok_r(nullptr, delimiters, &saved)) {
-        steps += (token ? std::to_string(token - s) : "-") + "/" +
-                 (saved ? std::to_string(saved - s) : "-") + " ";
-        if (token == nullptr)
-            return steps;
-    }
-}
 } // namespace
 
 TEST(Capi, CopiesAndJoinsWriteOnlyWhatTheyMay) {
@@ -38,15 +25,10 @@ TEST(Capi, CopiesAndJoinsWriteOnlyWhatTheyMay) {
     // clang-format off
     const struct { std::size_t bytes; const char* before; Op op; const char* src; int n;
                    bool answersDst; const char *changed, *after; } cases[] = {
-        {8, "xyz", Cpy, nullptr, 0, 1, "0", ""},  {32767, "", Cpy, fits, 0, 1, "0-32766", fits},
-        {8, "", Ncpy, "abcdef", 3, 1, "0-3", "abc"}, {8, "", Ncpy, "ab", 5, 1, "0-2", "ab"},
-        {8, "x", Ncpy, "ab", -3, 1, "0", ""},     {8, "x", Ncpy, nullptr, 4, 1, "0", ""},
+        {32767, "", Cpy, fits, 0, 1, "0-32766", fits},
         {32767, "", Ncpy, over, 32766, 1, "0-32766", fits},
         {40001, "x", Ncpy, over, 32767, 0, "0,32767", ""},
         {40001, "x", Ncpy, over, 50000, 0, "0,40000", ""},
-        {5, "ab", Cat, "cde", 5, 0, "", "ab"},    {5, "ab", Cat, "cd", 5, 1, "2-4", "abcd"},
-        {8, "abc", Cat, "", 2, 1, "", "abc"},     {8, "abc", Cat, nullptr, 2, 1, "", "abc"},
-        {8, "ab", Ncat, "cdef", -2, 1, "", "ab"}, {8, "ab", Ncat, nullptr, 5, 1, "", "ab"},
         {32768, head, Ncat, "cd", 1, 1, "32765-32766", nullptr},
         {32768, head, Ncat, "cd", 2, 0, "", head}};
     // clang-format on
@@ -68,17 +50,6 @@ TEST(Capi, CopiesAndJoinsWriteOnlyWhatTheyMay) {
 }
 
 TEST(Capi, StrtokSavedPositions) {
-    // clang-format off
-    const struct { const char *text, *delimiters, *steps, *changed; } cases[] = {
-        {"a,b", ",", "0/2 2/- -/- ", "1"}, {" x y ", " ", "1/3 3/5 -/- ", "2,4"},
-        {",,a", ",", "2/- -/- ", ""}, {"a,,,", ",", "0/2 -/- ", "1"},
-        {"a,b", nullptr, "0/- -/- ", ""}, {"", ",", "-/- ", ""}};
-    // clang-format on
-    for (const auto& k : cases) {
-        vtest::Guarded array(std::strlen(k.text) + 1, k.text);
-        EXPECT_EQ(Tokenize(array.data(), const_cast<char*>(k.delimiters)), k.steps) << k.text;
-        EXPECT_EQ(array.Changed(), k.changed) << k.text;
-    }
     static const char literal[] = "whole"; // only a delimiter is ever written
     char comma[] = ",", first[] = "a,b,c", second[] = "x,y", *whole = const_cast<char*>(literal);
     char* saved = nullptr;

@@ -13,18 +13,16 @@ int Order(const std::string& left, const std::string& right, unsigned count, boo
 } // namespace
 
 TEST(Compare, Table) {
-    // The C functions' differential test covers ordinary texts; here: the
-    // other object's case flag (always the opposite of this one's) plays no
-    // part, a count beyond INT_MAX is no negative count, NULs inside a length
-    // meet the guard one past the other's length, and long texts.
+    // The fuzz harness covers ordinary texts; here: the other object's case
+    // flag (always the opposite of this one's) plays no part, a count beyond
+    // INT_MAX is no negative count, NULs inside the other's length meet the
+    // guard one past this one's, and texts longer than the sweeps.
     const std::string abNulC("ab\0c", 4), aNulB("a\0b", 3), aNulC("a\0c", 3), aNulUpperC("a\0C", 3);
-    EXPECT_EQ(Ints({Order("abc", "ABC", 3), Order("abc", "ABC", 3, true), Order("", "a", 0),
-                    Order("\xC9", "A", 1, true), Order("abc", "ab", 0x80000000u)}),
-              "1,0,-1,-1,1");
-    EXPECT_EQ(Ints({Order("ab", abNulC, 4), Order(abNulC, "ab", 4), Order("ab", abNulC, 3),
+    EXPECT_EQ(Ints({Order("abc", "ABC", 3), Order("abc", "ABC", 3, true),
+                    Order("abc", "ab", 0x80000000u), Order("ab", abNulC, 4), Order("ab", abNulC, 3),
                     Order("AB", abNulC, 4294967295u, true), Order(aNulB, aNulC, 3),
                     Order(aNulUpperC, aNulB, 3, true)}),
-              "-1,1,0,-1,-1,1");
+              "1,0,1,-1,0,-1,-1,1");
     const std::string base(300, 'a');
     for (int at : {0, 63, 64, 65, 255, 256, 299}) {
         std::string other = base;
@@ -36,22 +34,9 @@ TEST(Compare, Table) {
     }
 }
 
-TEST(Relational, EveryOperatorAndOperandForm) {
-    // clang-format off
-    const struct { const char *left, *right; int order; } cases[] = {
-        {"abc", "abc", 0}, {"abc", "abb", 1}, {"abb", "abc", -1}, {"a", "\x80", 1},
-        {"abc", "a", 1}, {"", "", 0}, {"a", "", 1}, {"", "a", -1}};
-    // clang-format on
-    for (const auto& k : cases) {
-        Exact left(k.left), right(k.right);
-        const std::string want = vtest::RelationsFor(k.order);
-        EXPECT_EQ(vtest::Relations(left.text, right.text), want) << k.left << " " << k.right;
-        EXPECT_EQ(vtest::Relations(left.text, right.bytes.data()), want)
-            << k.left << " " << k.right;
-        if (std::strlen(k.right) < 2) { // a NUL Char reads as the empty text
-            EXPECT_EQ(vtest::Relations(left.text, Char(k.right[0])), want) << k.left;
-        }
-    }
+TEST(Relational, NullAndTheCaseFlag) {
+    // The fuzz harness checks every operator and operand form; here: a null
+    // char*, which reads as the empty text, and the left operand's case flag.
     char *none = nullptr, abc[] = "abc";
     Text noBuffer;
     Exact upper("ABC", false);
