@@ -14,6 +14,17 @@ TEST(Assign, CallersArraysAndShortDeclarations) {
     t.Attach(g.data()); // assigning must neither write nor release the caller's array
     t = src;            // copies the whole declared size, past the NUL
     EXPECT_EQ(Show(t) + t[3], "ab 2/8 backward#");
+    std::memcpy(g.data(), "xyz", 3); // rewritten after attaching: copied as it stands
+    t = src;
+    EXPECT_EQ(Show(t) + t[3], "xy 2/8 unterminated backward#");
+    std::memcpy(g.data(), "ab\0", 3);
+    Text owner, copy;
+    owner = "abc";
+    owner.SetAt(3, 'X'); // byte for byte: no terminator of the copy's own at 3
+    owner.SetAt(4, '\0');
+    copy = owner;
+    EXPECT_EQ(std::string(copy, 5), std::string("abcX\0", 5));
+    EXPECT_EQ(copy.LengthGet(), 3);
     src.Attach(g.data(), 2); // a declared size too small for the text
     t = src;
     EXPECT_EQ(Show(t), "a 1/2 backward");

@@ -31,13 +31,17 @@ Text& Text::operator=(const Text& src) {
         freshLength = src.length;
         freshSize = src.size;
     } else if (src.size > 0) {
-        // The whole declared capacity is copied, not just the characters.
+        // The whole declared capacity is copied byte for byte, the byte at
+        // the length and whatever follows it included.
         fresh = detail::NewBuffer(src.size);
         std::memcpy(fresh, src.buffer, static_cast<std::size_t>(src.size));
         freshSize = src.size;
-        // A length the declared size cannot hold must not outlive the copy.
-        freshLength = src.length < src.size ? src.length : src.size - 1;
-        fresh[freshLength] = '\0';
+        freshLength = src.length;
+        if (freshLength >= freshSize) {
+            // A length the declared size cannot hold is cut and terminated.
+            freshLength = freshSize - 1;
+            fresh[freshLength] = '\0';
+        }
     }
     Adopt(buffer, attached, fresh);
     length = freshLength;

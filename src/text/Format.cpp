@@ -18,22 +18,19 @@ struct Formatted {
 
 // Formats into a fresh owned buffer that always holds the whole result: the
 // block size above the format's length when the result fits there, else the
-// block size above the result. An encoding error gives no buffer.
+// block size above the result. A format the C library cannot format (an
+// encoding error) gives an empty text, like any format that formats to "".
 Formatted FormatOwned(const char* format, va_list args) {
     va_list measure;
     va_copy(measure, args);
     const int needed = std::vsnprintf(nullptr, 0, format, measure);
     va_end(measure);
-    if (needed < 0)
-        return {nullptr, 0, 0};
     int size = detail::BlockSizeAbove(detail::MeasureLength(format));
     if (needed >= size)
         size = detail::BlockSizeAbove(needed);
     char* buffer = detail::NewBuffer(size);
-    if (std::vsnprintf(buffer, static_cast<std::size_t>(size), format, args) < 0) {
-        delete[] buffer;
-        return {nullptr, 0, 0};
-    }
+    if (needed < 0 || std::vsnprintf(buffer, static_cast<std::size_t>(size), format, args) < 0)
+        buffer[0] = '\0';
     // A formatted NUL ends the text.
     return {buffer, size, static_cast<int>(std::strlen(buffer))};
 }
