@@ -49,18 +49,30 @@
 /* The text that the buffer-too-small error points at. */
 #define VTXT_BUFFER_TOO_SMALL "Buffer is too small"
 
-#if defined(_WIN32)
-#include <windows.h> /* HINSTANCE and LoadStringA */
-#else
 /*
- * String tables: off Windows a "module" is a table of strings that the caller
- * builds (usually a static array) and passes by address wherever a HINSTANCE
- * is expected. The library only reads it; it must outlive every lookup.
+ * The module whose string table Text::Load reads. On Windows it is the
+ * module's HINSTANCE, declared here as <windows.h> declares it (STRICT, the
+ * default), so this header needs no <windows.h> and may come before or after
+ * it. Elsewhere a "module" is a table of strings that the caller builds
+ * (usually a static array) and passes by address; the library only reads it
+ * and it must outlive every lookup:
  *
  *   static const vtxt_StringTableEntry entries[] = {{1, "Hello"}, {2, "Bye"}};
  *   static const vtxt_StringTable table = {entries, 2};
  *   VorelText::Text hello(&table, 1);
+ *
+ * HINSTANCE is declared as an alias of vtxt_Module unless the program defines
+ * VORELTEXT_NO_HINSTANCE before including this header (for code that has a
+ * HINSTANCE of its own); on Windows only C++ gets it, as C cannot repeat a
+ * typedef that <windows.h> may also make.
  */
+#if defined(_WIN32)
+struct HINSTANCE__;
+typedef struct HINSTANCE__* vtxt_Module;
+#if defined(__cplusplus) && !defined(VORELTEXT_NO_HINSTANCE)
+typedef struct HINSTANCE__* HINSTANCE;
+#endif
+#else
 typedef struct vtxt_StringTableEntry {
     unsigned int id;
     const char* text; /* NULL reads as a missing string */
@@ -71,7 +83,10 @@ typedef struct vtxt_StringTable {
     int count;
 } vtxt_StringTable;
 
-typedef const vtxt_StringTable* HINSTANCE;
+typedef const vtxt_StringTable* vtxt_Module;
+#if !defined(VORELTEXT_NO_HINSTANCE)
+typedef vtxt_Module HINSTANCE;
+#endif
 #endif
 
 #ifdef __cplusplus
@@ -86,7 +101,7 @@ extern "C" {
  * empty string; where two entries share an id the first wins. With size <= 0
  * or a NULL buffer it returns 0 and writes nothing.
  */
-VORELTEXT_API int vtxt_LoadString(HINSTANCE module, unsigned int id, char* buffer, int size);
+VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buffer, int size);
 #endif
 
 /*
@@ -97,16 +112,16 @@ VORELTEXT_API int vtxt_LoadString(HINSTANCE module, unsigned int id, char* buffe
  */
 
 /* Characters before the first NUL; 0 for NULL. */
-VORELTEXT_API int vtxt_Text_strlen(char* s);
+VORELTEXT_API int vtxt_Text_strlen(const char* s);
 /* Only the low 8 bits of c count (0x141 is 'A'). 1 for a letter, else 0. */
 VORELTEXT_API int vtxt_Text_isalpha(int c);
 /* Unlike tolower/toupper: the low 8 bits only, and the result is a char. */
 VORELTEXT_API char vtxt_Text_tolower(int c);
 VORELTEXT_API char vtxt_Text_toupper(int c);
 /* As atoi/atol/atof; a NULL s gives 0. */
-VORELTEXT_API int vtxt_Text_atoi(char* s);
-VORELTEXT_API long vtxt_Text_atol(char* s);
-VORELTEXT_API double vtxt_Text_atof(char* s);
+VORELTEXT_API int vtxt_Text_atoi(const char* s);
+VORELTEXT_API long vtxt_Text_atol(const char* s);
+VORELTEXT_API double vtxt_Text_atof(const char* s);
 /* Passed straight to the C library: dst must hold the whole result. */
 VORELTEXT_API int vtxt_Text_vsprintf(char* dst, const char* format, va_list args);
 VORELTEXT_API int vtxt_Text_sprintf(char* dst, const char* format, ...) VORELTEXT_PRINTF(2, 3);
@@ -116,21 +131,22 @@ VORELTEXT_API unsigned long vtxt_Text_strtoul(const char* s, char** end, int bas
 
 /* Searching. The terminator is never found: unlike strchr, c == 0 gives NULL.
  * Only the low 8 bits of c count. */
-VORELTEXT_API char* vtxt_Text_strchr(char* s, int c);
-VORELTEXT_API char* vtxt_Text_strrchr(char* s, int c);
-VORELTEXT_API char* vtxt_Text_strpbrk(char* s, char* set);
+VORELTEXT_API char* vtxt_Text_strchr(const char* s, int c);
+VORELTEXT_API char* vtxt_Text_strrchr(const char* s, int c);
+VORELTEXT_API char* vtxt_Text_strpbrk(const char* s, const char* set);
 /* Unlike strstr: an empty haystack gives NULL for every needle, even "". */
-VORELTEXT_API char* vtxt_Text_strstr(char* haystack, char* needle);
-VORELTEXT_API int vtxt_Text_strcspn(char* s, char* set);
-VORELTEXT_API int vtxt_Text_strspn(char* s, char* set);
+VORELTEXT_API char* vtxt_Text_strstr(const char* haystack, const char* needle);
+VORELTEXT_API int vtxt_Text_strcspn(const char* s, const char* set);
+VORELTEXT_API int vtxt_Text_strspn(const char* s, const char* set);
 /*
  * Tokenizes str in place, writing at most one NUL per call, over the
  * delimiter that ends the token. Unlike strtok_r: while *saveptr is not NULL
  * it is where scanning continues and a non-NULL str is ignored, so set
- * *saveptr = NULL before the first call. *saveptr becomes NULL after the last
- * token; a NULL saveptr gives NULL.
+ * *saveptr = NULL before the first call. *saveptr is NULL once a call has
+ * returned NULL (already after the last token when no delimiter follows it);
+ * a NULL saveptr gives NULL.
  */
-VORELTEXT_API char* vtxt_Text_strtok_r(char* str, char* delimiters, char** saveptr);
+VORELTEXT_API char* vtxt_Text_strtok_r(char* str, const char* delimiters, char** saveptr);
 
 /*
  * Copying and joining. Unlike the C library these never write more than they
@@ -142,30 +158,30 @@ VORELTEXT_API char* vtxt_Text_strtok_r(char* str, char* delimiters, char** savep
  * "Buffer is too small" pass to the caller (a C caller must not let that
  * happen), with dst holding "". Writes at most strlen(src) + 1 bytes.
  */
-VORELTEXT_API char* vtxt_Text_strcpy(char* dst, char* src);
+VORELTEXT_API char* vtxt_Text_strcpy(char* dst, const char* src);
 /*
  * Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m] and
  * nothing more. Unlike strncpy it always terminates and never pads. When m is
  * 32767 or more it writes NUL to dst[0] and dst[m] and returns NULL.
  */
-VORELTEXT_API char* vtxt_Text_strncpy(char* dst, char* src, int n);
+VORELTEXT_API char* vtxt_Text_strncpy(char* dst, const char* src, int n);
 /*
  * Appends src when strlen(dst) + strlen(src) + 1 <= capacity; otherwise
  * writes nothing and returns NULL. An empty src returns dst unchanged.
  */
-VORELTEXT_API char* vtxt_Text_strcat(char* dst, int capacity, char* src);
+VORELTEXT_API char* vtxt_Text_strcat(char* dst, int capacity, const char* src);
 /* Appends min(n, strlen(src)) characters within 32767 bytes, else NULL and
  * nothing written. */
-VORELTEXT_API char* vtxt_Text_strncat(char* dst, char* src, int n);
+VORELTEXT_API char* vtxt_Text_strncat(char* dst, const char* src, int n);
 /*
  * Comparing. Unlike the C library the result is exactly -1, 0 or 1, and the
  * characters order as signed bytes (0x80..0xFF before 0x01..0x7F). An empty
  * string against a non-empty one orders first whatever n is, n == 0 included.
  */
-VORELTEXT_API int vtxt_Text_strcmp(char* s1, char* s2);
-VORELTEXT_API int vtxt_Text_strncmp(char* s1, char* s2, unsigned int n);
-VORELTEXT_API int vtxt_Text__stricmp(char* s1, char* s2);
-VORELTEXT_API int vtxt_Text__strnicmp(char* s1, char* s2, unsigned int n);
+VORELTEXT_API int vtxt_Text_strcmp(const char* s1, const char* s2);
+VORELTEXT_API int vtxt_Text_strncmp(const char* s1, const char* s2, unsigned int n);
+VORELTEXT_API int vtxt_Text__stricmp(const char* s1, const char* s2);
+VORELTEXT_API int vtxt_Text__strnicmp(const char* s1, const char* s2, unsigned int n);
 
 #ifdef __cplusplus
 } /* extern "C" */
@@ -174,10 +190,11 @@ namespace VorelText {
 
 /*
  * One 8-bit character. Comparisons order it as a signed number, this object
- * on the left. Classification and case go through the C library in its
- * current locale: 0x00..0x7F as themselves, 0x80..0xFE as the unsigned byte,
- * 0xFF as EOF (so every test but IsWhiteSpace is false for it and case
- * conversion leaves it alone). IsAscii and IsSpace ask no C library.
+ * on the left (a char on the left works too). Classification and case go
+ * through the C library in its current locale: 0x00..0x7F as themselves,
+ * 0x80..0xFE as the unsigned byte, 0xFF as EOF (so every test but
+ * IsWhiteSpace is false for it and case conversion leaves it alone). IsAscii
+ * and IsSpace ask no C library.
  */
 class VORELTEXT_API Char {
 public:
@@ -191,47 +208,60 @@ public:
     ~Char();
     operator char() const;
 
-    bool IsAlpha();
-    bool IsAlphaNum();
-    bool IsAscii(); /* 0x00..0x7F */
-    bool IsControl();
-    bool IsDigit();
-    bool IsGraph();
-    bool IsLower();
-    bool IsPrint();
-    bool IsPunct();
-    bool IsSpace(); /* the blank 0x20 only */
-    bool IsUpper();
-    bool IsWhiteSpace(); /* isspace: blank, \t \n \v \f \r, ... */
+    bool IsAlpha() const;
+    bool IsAlphaNum() const;
+    bool IsAscii() const; /* 0x00..0x7F */
+    bool IsControl() const;
+    bool IsDigit() const;
+    bool IsGraph() const;
+    bool IsLower() const;
+    bool IsPrint() const;
+    bool IsPunct() const;
+    bool IsSpace() const; /* the blank 0x20 only */
+    bool IsUpper() const;
+    bool IsWhiteSpace() const; /* isspace: blank, \t \n \v \f \r, ... */
 
     /* Convert this character in place and return the new value. */
     char ToLower();
     char ToUpper();
 
-    bool operator==(const Char& other);
-    bool operator==(char c);
-    bool operator!=(const Char& other);
-    bool operator!=(char c);
-    bool operator<(const Char& other);
-    bool operator<(char c);
-    bool operator<=(const Char& other);
-    bool operator<=(char c);
-    bool operator>(const Char& other);
-    bool operator>(char c);
-    bool operator>=(const Char& other);
-    bool operator>=(char c);
+    bool operator==(const Char& other) const;
+    bool operator==(char c) const;
+    bool operator!=(const Char& other) const;
+    bool operator!=(char c) const;
+    bool operator<(const Char& other) const;
+    bool operator<(char c) const;
+    bool operator<=(const Char& other) const;
+    bool operator<=(char c) const;
+    bool operator>(const Char& other) const;
+    bool operator>(char c) const;
+    bool operator>=(const Char& other) const;
+    bool operator>=(char c) const;
+
+    /* A char on the left, in the same signed order. */
+    friend bool operator==(char c, const Char& d) { return d == c; }
+    friend bool operator!=(char c, const Char& d) { return d != c; }
+    friend bool operator<(char c, const Char& d) { return d > c; }
+    friend bool operator<=(char c, const Char& d) { return d >= c; }
+    friend bool operator>(char c, const Char& d) { return d < c; }
+    friend bool operator>=(char c, const Char& d) { return d <= c; }
 };
 
 /*
  * A string of 8-bit characters, NUL-terminated in its buffer.
  *
  * Ownership: a Text is in one of four states.
- *   without a buffer  buffer NULL, length and size 0 (Text(), Detach()).
+ *   without a buffer  buffer NULL, length and size 0 (Text(), Detach(), and
+ *                     every object moved from).
  *   owning            the buffer came from new[]; the destructor releases it.
  *   attached          a caller's array (Attach); never released by the Text.
  *   temporary         FlagAsTemp(): the next copy construction or assignment
  *                     from this object takes the buffer over; it is then only
  *                     destroyed, never copied from again.
+ * Moving hands the buffer over as it is: an owned buffer stays owned, an
+ * attached object's target is attached to the same array with the same
+ * declared size, a temporary's buffer becomes the target's own. Moves never
+ * allocate and leave the source without a buffer (its flags kept).
  *
  * Storage: growth and the assignments from a C string or a Char use
  * CalcBufSize(n), the next multiple of 256 above n. Construction from a C
@@ -244,12 +274,16 @@ public:
  * anything changes. Lengths or sizes that do not fit an int throw
  * std::length_error.
  *
- * Two traps of this interface:
- *   - A NON-CONST char* argument selects the formatting constructor
- *     Text(char* format, ...): its '%' signs are formatting. Pass a
- *     const char* to copy a string as it is.
- *   - `text == "literal"` is ambiguous (Text converts to char*, and a literal
- *     converts to Text). Compare with a char[] array, a Text or a Char.
+ * Comparisons compare characters with a Text, a C string (const or not, a
+ * literal included) or a Char on either side; the Text operand's case flag
+ * decides. A null char* reads as the empty text; a null pointer constant
+ * (0, nullptr) does not compile.
+ *
+ * The one trap of this interface: a NON-CONST char* argument selects the
+ * formatting constructor Text(char* format, ...), whose '%' signs are
+ * formatting (compilers check it as a printf format). That includes a char
+ * array passed where a Text is expected. Pass a const char* to copy a string
+ * as it is.
  */
 class VORELTEXT_API Text {
 public:
@@ -259,20 +293,28 @@ public:
     /* Copies src up to its first NUL, or takes src's buffer over when src is
      * temporary. Copies both flags. */
     Text(const Text& src);
+    /* Takes src's buffer as it is (see Ownership); src is left without one. */
+    Text(Text&& src) noexcept;
     /* Formats like printf; the buffer always holds the whole result (256
      * bytes per started block of the format's length, or of the result's when
-     * longer). A NULL or empty format, or one the C library cannot format (an
-     * encoding error), gives a Text without a buffer. A formatted NUL ends
-     * the text. See the trap above: only a non-const char* selects this. */
-    Text(char* format, ...);
+     * longer). A NULL or empty format gives a Text without a buffer; one the C
+     * library cannot format (an encoding error) gives an empty Text with the
+     * format's block size. A formatted NUL ends the text. See the trap above:
+     * only a non-const char* selects this. */
+    Text(char* format, ...) VORELTEXT_PRINTF(2, 3);
     /* Reads string `id` from the module's string table (see Load). */
-    Text(HINSTANCE module, unsigned int id);
+    Text(vtxt_Module module, unsigned int id);
     ~Text();
 
     /* Assignment leaves this object owning a fresh buffer (or none when src
-     * has size 0). A C string or Char resets both flags; a Text copies them.
-     * A C string may lie inside this object's own buffer. */
+     * has size 0). A Text is copied byte for byte over its whole declared
+     * size, past its terminator; where that size cannot hold its length, the
+     * length is cut to size - 1 and terminated. A C string or Char resets
+     * both flags; a Text copies them. A C string may lie inside this object's
+     * own buffer. */
     Text& operator=(const Text& src);
+    /* As the move constructor; releases only a buffer this object owned. */
+    Text& operator=(Text&& src) noexcept;
     Text& operator=(const char* const s);
     Text& operator=(const Char& c);
 
@@ -284,16 +326,16 @@ public:
 
     /* A new Text holding this text followed by the operand, cut at its first
      * NUL; this object is not changed. Flags of the result are the defaults. */
-    Text operator+(const char* const s);
-    Text operator+(const Text& other);
-    Text operator+(const Char& c);
+    Text operator+(const char* const s) const;
+    Text operator+(const Text& other) const;
+    Text operator+(const Char& c) const;
 
     /* The count characters from start (fewer at the end); start is clamped to
      * 0..length and a negative count reads as 0. Default flags. */
     Text SubString(int start, int count) const;
     /* Appends src's first count characters (to its first NUL). Answers false,
      * with this object unchanged, when they do not fit or anything fails. */
-    bool Concatenate(Text& src, int count);
+    bool Concatenate(const Text& src, int count);
 
     /* Works inside p, which holds `size` bytes (its terminator included); the
      * caller keeps p alive and releases it. A buffer this object owned is NOT
@@ -326,8 +368,8 @@ public:
     /* The buffer itself, writable; NULL without one. Valid until the buffer
      * is replaced or released. */
     operator char*() const;
-    char operator[](int index);
-    char GetAt(int index);
+    char operator[](int index) const;
+    char GetAt(int index) const;
 
     /* Marks this object temporary: see Ownership above. */
     void FlagAsTemp();
@@ -337,16 +379,16 @@ public:
      * found. FindCharacter alone honours IsSearchForward (false finds the
      * last occurrence). */
     int FindCharacter(char c) const;
-    int FindCharacter(Char& c) const;
+    int FindCharacter(const Char& c) const;
     /* First occurrence of pattern, as strstr on the terminated contents
      * (a missing buffer is the empty text). "" is found at 0. */
-    int FindString(Text& pattern) const;
+    int FindString(const Text& pattern) const;
     /* First index >= start whose character is not in set, or the length. */
-    int SkipCharacters(Text& set, int start) const;
+    int SkipCharacters(const Text& set, int start) const;
     /* Skips delimiters from *position, returns the token up to the next
      * delimiter and stores that delimiter's index (or the length) in
      * *position. An empty result means no token is left. */
-    Text FindToken(Text& delimiters, int* position) const;
+    Text FindToken(const Text& delimiters, int* position) const;
     int FindFromCharacterSet(const Text& set) const;
     /* -1 (not the length) when every character is in set. */
     int FindNotFromCharacterSet(const Text& set) const;
@@ -357,33 +399,60 @@ public:
      * ignoring case when THIS object is not case-sensitive. An empty text
      * orders before any other whatever count is. */
     int Compare(const Text& other, unsigned int count) const;
-    /* Whole-text comparisons; this object's case flag decides. A char*
+    /* Whole-text comparisons; this object's case flag decides. A C string
      * operand of NULL and a NUL Char read as the empty text. */
-    bool operator==(const Text& other);
-    bool operator==(char* const s);
-    bool operator==(const Char& c);
-    bool operator!=(const Text& other);
-    bool operator!=(char* const s);
-    bool operator!=(const Char& c);
-    bool operator<(const Text& other);
-    bool operator<(char* const s);
-    bool operator<(const Char& c);
-    bool operator<=(const Text& other);
-    bool operator<=(char* const s);
-    bool operator<=(const Char& c);
-    bool operator>(const Text& other);
-    bool operator>(char* const s);
-    bool operator>(const Char& c);
-    bool operator>=(const Text& other);
-    bool operator>=(char* const s);
-    bool operator>=(const Char& c);
+    bool operator==(const Text& other) const;
+    bool operator==(const char* s) const;
+    bool operator==(const Char& c) const;
+    bool operator!=(const Text& other) const;
+    bool operator!=(const char* s) const;
+    bool operator!=(const Char& c) const;
+    bool operator<(const Text& other) const;
+    bool operator<(const char* s) const;
+    bool operator<(const Char& c) const;
+    bool operator<=(const Text& other) const;
+    bool operator<=(const char* s) const;
+    bool operator<=(const Char& c) const;
+    bool operator>(const Text& other) const;
+    bool operator>(const char* s) const;
+    bool operator>(const Char& c) const;
+    bool operator>=(const Text& other) const;
+    bool operator>=(const char* s) const;
+    bool operator>=(const Char& c) const;
+    /* A char* must match exactly, or the built-in comparison of pointers
+     * (through operator char*) would be as good a match. */
+    bool operator==(char* s) const { return *this == static_cast<const char*>(s); }
+    bool operator!=(char* s) const { return *this != static_cast<const char*>(s); }
+    bool operator<(char* s) const { return *this < static_cast<const char*>(s); }
+    bool operator<=(char* s) const { return *this <= static_cast<const char*>(s); }
+    bool operator>(char* s) const { return *this > static_cast<const char*>(s); }
+    bool operator>=(char* s) const { return *this >= static_cast<const char*>(s); }
+    /* A C string or a Char on the left, with the Text's case flag. */
+    friend bool operator==(const char* s, const Text& t) { return t == s; }
+    friend bool operator!=(const char* s, const Text& t) { return t != s; }
+    friend bool operator<(const char* s, const Text& t) { return t > s; }
+    friend bool operator<=(const char* s, const Text& t) { return t >= s; }
+    friend bool operator>(const char* s, const Text& t) { return t < s; }
+    friend bool operator>=(const char* s, const Text& t) { return t <= s; }
+    friend bool operator==(char* s, const Text& t) { return t == s; }
+    friend bool operator!=(char* s, const Text& t) { return t != s; }
+    friend bool operator<(char* s, const Text& t) { return t > s; }
+    friend bool operator<=(char* s, const Text& t) { return t >= s; }
+    friend bool operator>(char* s, const Text& t) { return t < s; }
+    friend bool operator>=(char* s, const Text& t) { return t <= s; }
+    friend bool operator==(const Char& c, const Text& t) { return t == c; }
+    friend bool operator!=(const Char& c, const Text& t) { return t != c; }
+    friend bool operator<(const Char& c, const Text& t) { return t > c; }
+    friend bool operator<=(const Char& c, const Text& t) { return t >= c; }
+    friend bool operator>(const Char& c, const Text& t) { return t < c; }
+    friend bool operator>=(const Char& c, const Text& t) { return t <= c; }
 
     /* Reads string `id` of the module, growing an owned buffer by 256-byte
      * blocks until it fits (never shrinking it). A Text without a buffer
      * first gets 256 bytes; an attached or temporary one is read into its
      * own buffer, cut to size - 1 characters, and never grows or changes
      * owner. */
-    void Load(HINSTANCE module, unsigned int id);
+    void Load(vtxt_Module module, unsigned int id);
     /* Case conversion in place of all `length` characters. */
     void ToUpper();
     void ToLower();

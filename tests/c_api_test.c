@@ -1,13 +1,15 @@
-/* The public header compiles as C99, and C code can call the C functions:
- * a few null pointers, character arguments and -1/0/1 results (the fuzz
- * harness checks them all against references). */
+/* The public header compiles as C99, and C code can call the C functions
+ * with const data (built with warnings as errors): a few null pointers,
+ * character arguments and -1/0/1 results (the fuzz harness checks them all
+ * against references). */
 #include "VorelText.h"
 
 #include <stdio.h>
 #include <string.h>
 
 int main(void) {
-    char s[] = "abcabc", list[] = "a,,b", comma[] = ",", out[16], a[] = "a", high[] = "\xE9";
+    static const char s[] = "abcabc", comma[] = ",", a[] = "a", high[] = "\xE9";
+    char list[] = "a,,b", out[16];
     char* saved = NULL;
     const struct {
         long got, want;

@@ -9,13 +9,12 @@
 using VorelText::Char;
 using VorelText::Text;
 using VorelText::detail::LowByte;
+using VorelText::detail::Source;
 
 extern "C" {
 
-int vtxt_Text_strlen(char* s) {
-    Text wrapper;
-    wrapper.Attach(s);
-    return wrapper.LengthGet();
+int vtxt_Text_strlen(const char* s) {
+    return Source(s).LengthGet();
 }
 
 int vtxt_Text_isalpha(int c) {
@@ -35,22 +34,16 @@ char vtxt_Text_toupper(int c) {
 
 // The wrapper's conversions answer 0 for a NULL buffer without asking the
 // C library, which must never see a null pointer.
-int vtxt_Text_atoi(char* s) {
-    Text wrapper;
-    wrapper.Attach(s);
-    return wrapper.ToInteger();
+int vtxt_Text_atoi(const char* s) {
+    return Source(s).ToInteger();
 }
 
-long vtxt_Text_atol(char* s) {
-    Text wrapper;
-    wrapper.Attach(s);
-    return wrapper.ToLong();
+long vtxt_Text_atol(const char* s) {
+    return Source(s).ToLong();
 }
 
-double vtxt_Text_atof(char* s) {
-    Text wrapper;
-    wrapper.Attach(s);
-    return wrapper.ToDouble();
+double vtxt_Text_atof(const char* s) {
+    return Source(s).ToDouble();
 }
 
 int vtxt_Text_vsprintf(char* dst, const char* format, va_list args) {

@@ -4,16 +4,16 @@
 
 using VorelText::Text;
 using VorelText::detail::kDestinationSize;
+using VorelText::detail::Source;
 
 extern "C" {
 
 // A source too long for the declaration lets the buffer-too-small error pass,
 // with dst already emptied: the append refuses before writing anything.
-char* vtxt_Text_strcpy(char* dst, char* src) {
+char* vtxt_Text_strcpy(char* dst, const char* src) {
     if (dst == nullptr)
         return nullptr;
-    Text source;
-    source.Attach(src); // measured before dst is touched
+    const Text source = Source(src); // measured before dst is touched
     dst[0] = '\0';
     Text destination;
     destination.Attach(dst, kDestinationSize);
@@ -24,11 +24,10 @@ char* vtxt_Text_strcpy(char* dst, char* src) {
 // Writes dst[0..m] only, m = min(n, strlen(src)): never pads. When the copy
 // cannot fit the declaration, dst is left empty and the answer is NULL so
 // that the failure is not mistaken for a copy.
-char* vtxt_Text_strncpy(char* dst, char* src, int n) {
+char* vtxt_Text_strncpy(char* dst, const char* src, int n) {
     if (dst == nullptr)
         return nullptr;
-    Text source;
-    source.Attach(src);
+    const Text source = Source(src);
     dst[0] = '\0';
     Text destination;
     destination.Attach(dst, kDestinationSize);

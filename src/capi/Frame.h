@@ -3,7 +3,18 @@
 #ifndef VORELTEXT_SRC_CAPI_FRAME_H
 #define VORELTEXT_SRC_CAPI_FRAME_H
 
+#include "VorelText.h"
+
 namespace VorelText::detail {
+
+// A wrapper on an array that the function only reads: attached to it in place
+// and measured (size: length + 1); NULL gives an empty wrapper. A move keeps
+// the attachment.
+inline Text Source(const char* s) {
+    Text wrapper;
+    wrapper.Attach(const_cast<char*>(s));
+    return wrapper;
+}
 
 // The capacity that strcpy, strncpy and strncat promise for their
 // destination, terminator included: at most 32766 characters.
@@ -15,8 +26,10 @@ inline char LowByte(int c) {
 }
 
 // An index found in base as a pointer into it; the not-found -1 as NULL.
-inline char* PointerAt(char* base, int index) {
-    return index < 0 ? nullptr : base + index;
+// Writable, as the C library's searches answer, since the array is the
+// caller's.
+inline char* PointerAt(const char* base, int index) {
+    return index < 0 ? nullptr : const_cast<char*>(base) + index;
 }
 
 } // namespace VorelText::detail

@@ -4,15 +4,15 @@
 
 using VorelText::Text;
 using VorelText::detail::kDestinationSize;
+using VorelText::detail::Source;
 
 extern "C" {
 
 // capacity bounds the whole result, terminator included; a NULL dst has none.
-char* vtxt_Text_strcat(char* dst, int capacity, char* src) {
+char* vtxt_Text_strcat(char* dst, int capacity, const char* src) {
     Text destination;
     destination.Attach(dst, capacity);
-    Text source;
-    source.Attach(src);
+    const Text source = Source(src);
     try {
         destination += source;
     } catch (char*) {
@@ -21,11 +21,10 @@ char* vtxt_Text_strcat(char* dst, int capacity, char* src) {
     return dst;
 }
 
-char* vtxt_Text_strncat(char* dst, char* src, int n) {
+char* vtxt_Text_strncat(char* dst, const char* src, int n) {
     Text destination;
     destination.Attach(dst, kDestinationSize);
-    Text source;
-    source.Attach(src);
+    const Text source = Source(src);
     return destination.Concatenate(source, n < 0 ? 0 : n) ? dst : nullptr;
 }
 

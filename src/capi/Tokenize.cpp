@@ -8,7 +8,7 @@ extern "C" {
 // Each call scans only its own token and the delimiters before it (the C
 // library's strspn/strcspn build one delimiter table per call), never the
 // rest of the array, so a whole tokenization is linear.
-char* vtxt_Text_strtok_r(char* str, char* delimiters, char** saveptr) {
+char* vtxt_Text_strtok_r(char* str, const char* delimiters, char** saveptr) {
     if (saveptr == nullptr)
         return nullptr;
     // A saved position wins over str: a sequence ends only when it is NULL.

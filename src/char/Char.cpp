@@ -1,5 +1,7 @@
-// Char: construction, conversion and signed-order comparison.
+// Char: construction, conversion and signed-order comparison (the one
+// signed order that Text::Compare uses too).
 #include "VorelText.h"
+#include "char/CaseMap.h"
 
 namespace VorelText {
 
@@ -22,46 +24,41 @@ Char::operator char() const {
     return value;
 }
 
-// Ordering treats char as signed 8-bit whatever the platform's char is.
-static signed char Signed(char c) {
-    return static_cast<signed char>(c);
+bool Char::operator==(const Char& other) const {
+    return *this == other.value;
 }
-
-bool Char::operator==(const Char& other) {
-    return value == other.value;
-}
-bool Char::operator==(char c) {
+bool Char::operator==(char c) const {
     return value == c;
 }
-bool Char::operator!=(const Char& other) {
-    return value != other.value;
+bool Char::operator!=(const Char& other) const {
+    return *this != other.value;
 }
-bool Char::operator!=(char c) {
+bool Char::operator!=(char c) const {
     return value != c;
 }
-bool Char::operator<(const Char& other) {
-    return Signed(value) < Signed(other.value);
+bool Char::operator<(const Char& other) const {
+    return *this < other.value;
 }
-bool Char::operator<(char c) {
-    return Signed(value) < Signed(c);
+bool Char::operator<(char c) const {
+    return detail::SignedOrder(value, c) < 0;
 }
-bool Char::operator<=(const Char& other) {
-    return Signed(value) <= Signed(other.value);
+bool Char::operator<=(const Char& other) const {
+    return *this <= other.value;
 }
-bool Char::operator<=(char c) {
-    return Signed(value) <= Signed(c);
+bool Char::operator<=(char c) const {
+    return detail::SignedOrder(value, c) <= 0;
 }
-bool Char::operator>(const Char& other) {
-    return Signed(value) > Signed(other.value);
+bool Char::operator>(const Char& other) const {
+    return *this > other.value;
 }
-bool Char::operator>(char c) {
-    return Signed(value) > Signed(c);
+bool Char::operator>(char c) const {
+    return detail::SignedOrder(value, c) > 0;
 }
-bool Char::operator>=(const Char& other) {
-    return Signed(value) >= Signed(other.value);
+bool Char::operator>=(const Char& other) const {
+    return *this >= other.value;
 }
-bool Char::operator>=(char c) {
-    return Signed(value) >= Signed(c);
+bool Char::operator>=(char c) const {
+    return detail::SignedOrder(value, c) >= 0;
 }
 
 } // namespace VorelText

@@ -9,43 +9,43 @@ namespace VorelText {
 
 using detail::CLibraryValue;
 
-bool Char::IsAlpha() {
+bool Char::IsAlpha() const {
     return std::isalpha(CLibraryValue(value)) != 0;
 }
-bool Char::IsAlphaNum() {
+bool Char::IsAlphaNum() const {
     return std::isalnum(CLibraryValue(value)) != 0;
 }
-bool Char::IsAscii() {
+bool Char::IsAscii() const {
     return static_cast<unsigned char>(value) < 0x80;
 }
-bool Char::IsControl() {
+bool Char::IsControl() const {
     return std::iscntrl(CLibraryValue(value)) != 0;
 }
-bool Char::IsDigit() {
+bool Char::IsDigit() const {
     return std::isdigit(CLibraryValue(value)) != 0;
 }
-bool Char::IsGraph() {
+bool Char::IsGraph() const {
     return std::isgraph(CLibraryValue(value)) != 0;
 }
-bool Char::IsLower() {
+bool Char::IsLower() const {
     return std::islower(CLibraryValue(value)) != 0;
 }
-bool Char::IsPrint() {
+bool Char::IsPrint() const {
     return std::isprint(CLibraryValue(value)) != 0;
 }
-bool Char::IsPunct() {
+bool Char::IsPunct() const {
     return std::ispunct(CLibraryValue(value)) != 0;
 }
-bool Char::IsSpace() {
+bool Char::IsSpace() const {
     return value == ' ';
 }
-bool Char::IsUpper() {
+bool Char::IsUpper() const {
     return std::isupper(CLibraryValue(value)) != 0;
 }
 
 // White space asks about the unsigned byte for every value, 0xFF included:
 // a locale may count 0xA0 or 0xFF as space.
-bool Char::IsWhiteSpace() {
+bool Char::IsWhiteSpace() const {
     return std::isspace(static_cast<unsigned char>(value)) != 0;
 }
 

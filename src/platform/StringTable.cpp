@@ -10,7 +10,7 @@ namespace {
 
 // The text of the first entry with this id; null when there is none or the
 // entry's text is null.
-const char* FindText(HINSTANCE module, unsigned int id) {
+const char* FindText(vtxt_Module module, unsigned int id) {
     if (module == nullptr || module->entries == nullptr)
         return nullptr;
     for (int i = 0; i < module->count; ++i)
@@ -21,7 +21,7 @@ const char* FindText(HINSTANCE module, unsigned int id) {
 
 } // namespace
 
-extern "C" int vtxt_LoadString(HINSTANCE module, unsigned int id, char* buffer, int size) {
+extern "C" int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buffer, int size) {
     if (buffer == nullptr || size <= 0)
         return 0;
     const char* text = FindText(module, id);

@@ -69,12 +69,12 @@ Text::operator char*() const {
     return buffer;
 }
 
-char Text::operator[](int index) {
+char Text::operator[](int index) const {
     AssertIndex(buffer, index, size, attached);
     return buffer[index];
 }
 
-char Text::GetAt(int index) {
+char Text::GetAt(int index) const {
     return (*this)[index];
 }
 

@@ -55,7 +55,7 @@ Text& Text::operator+=(const char* const s) {
 
 // Appends what src.SubString(0, count) would hold, without making it: the
 // first count characters (all when there are fewer), cut at a NUL among them.
-bool Text::Concatenate(Text& src, int count) {
+bool Text::Concatenate(const Text& src, int count) {
     const int n = count < 0 ? 0 : (count < src.length ? count : src.length);
     const void* nul = n == 0 ? nullptr : std::memchr(src.buffer, 0, static_cast<std::size_t>(n));
     const int pieceLength =

@@ -2,17 +2,9 @@
 #include "text/Compose.h"
 #include "text/Storage.h"
 
-#include <climits>
 #include <cstring>
-#include <stdexcept>
 
 namespace VorelText::detail {
-
-int ExactSize(long long characters) {
-    if (characters >= INT_MAX)
-        throw std::length_error("VorelText: text too long for an int size");
-    return static_cast<int>(characters + 1);
-}
 
 // memcpy and memmove must not see a null pointer, even for zero bytes.
 static void CopyBytes(char* dst, const char* src, int count) {

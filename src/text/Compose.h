@@ -7,10 +7,6 @@
 
 namespace VorelText::detail {
 
-// The bytes that `characters` characters and their terminator take;
-// std::length_error when that does not fit an int.
-int ExactSize(long long characters);
-
 // A fresh owned buffer of `size` bytes holding head[0..headLength), then
 // tail[0..tailLength), then a NUL. Either part may lie inside a buffer that
 // the caller is about to release: both are read before this returns.

@@ -12,15 +12,15 @@ static Text Joined(const char* head, int headLength, const char* tail, int tailL
     return detail::HandOver(detail::JoinedBuffer(bytes, head, headLength, tail, tailLength));
 }
 
-Text Text::operator+(const char* const s) {
+Text Text::operator+(const char* const s) const {
     return Joined(buffer, length, s, detail::MeasureLength(s));
 }
 
-Text Text::operator+(const Text& other) {
+Text Text::operator+(const Text& other) const {
     return Joined(buffer, length, other.buffer, detail::MeasureLength(other.buffer));
 }
 
-Text Text::operator+(const Char& c) {
+Text Text::operator+(const Char& c) const {
     return Joined(buffer, length, &c.value, 1);
 }
 

@@ -2,9 +2,8 @@
 #include "VorelText.h"
 #include "text/Storage.h"
 
-#include <climits>
 #include <cstring>
-#include <stdexcept>
+#include <utility>
 
 namespace VorelText {
 
@@ -34,6 +33,31 @@ Text::Text(const Text& src) : Text() {
     }
     caseSensitive = src.caseSensitive;
     searchForward = src.searchForward;
+}
+
+// A move hands the buffer over as it is held: owned stays owned, attached
+// stays attached to the same array, and a temporary's buffer becomes owned, as
+// a copy would take it over. The source is left without a buffer.
+Text::Text(Text&& src) noexcept : Text() {
+    *this = std::move(src);
+}
+
+Text& Text::operator=(Text&& src) noexcept {
+    if (&src == this)
+        return *this;
+    // A temporary may hand back the very buffer this object owns.
+    if (!attached && buffer != src.buffer)
+        delete[] buffer;
+    buffer = src.buffer;
+    length = src.length;
+    size = src.size;
+    attached = src.attached && !src.temp;
+    temp = false;
+    caseSensitive = src.caseSensitive;
+    searchForward = src.searchForward;
+    src.Detach();
+    src.temp = false;
+    return *this;
 }
 
 Text::~Text() {
@@ -70,10 +94,9 @@ void Text::Attach(char* p, int declaredSize) {
 
 void Text::Attach(char* p) {
     const int n = detail::MeasureLength(p);
-    if (n == INT_MAX) // its size, n + 1, would not fit an int
-        throw std::length_error("VorelText: string too long to attach");
+    const int declared = detail::ExactSize(n); // n + 1 must fit an int
     buffer = p;
-    size = p == nullptr ? 0 : n + 1;
+    size = p == nullptr ? 0 : declared;
     length = n;
     attached = true;
 }

@@ -1,4 +1,5 @@
-// Text: the relational operators, all through Compare over the whole texts.
+// Text: the relational operators. Each compares the whole texts once, with
+// this object's case flag, and reads the order it needs off the one result.
 #include "VorelText.h"
 
 #include <algorithm>
@@ -7,79 +8,50 @@ namespace VorelText {
 
 namespace {
 
-// The longer length: the operators always compare the whole texts.
-unsigned int WholeCount(const Text& a, const Text& b) {
-    return static_cast<unsigned int>(std::max(a.LengthGet(), b.LengthGet()));
+// Compare over the longer length: the whole texts, whatever their lengths.
+int WholeOrder(const Text& t, const Text& other) {
+    return t.Compare(other, static_cast<unsigned int>(std::max(t.LengthGet(), other.LengthGet())));
+}
+
+// A C string is viewed in place; null attaches as the empty text.
+int WholeOrder(const Text& t, const char* s) {
+    Text view;
+    view.Attach(const_cast<char*>(s)); // only read
+    return WholeOrder(t, view);
+}
+
+// A Char is viewed as a one-character string, so the NUL Char is empty.
+int WholeOrder(const Text& t, const Char& c) {
+    const char pair[2] = {static_cast<char>(c), '\0'};
+    return WholeOrder(t, pair);
 }
 
 } // namespace
 
-bool Text::operator==(const Text& other) {
-    return Compare(other, WholeCount(*this, other)) == 0;
-}
-bool Text::operator<(const Text& other) {
-    return Compare(other, WholeCount(*this, other)) == -1;
-}
+#define VORELTEXT_RELATIONS(Operand)                                                               \
+    bool Text::operator==(Operand other) const {                                                   \
+        return WholeOrder(*this, other) == 0;                                                      \
+    }                                                                                              \
+    bool Text::operator!=(Operand other) const {                                                   \
+        return WholeOrder(*this, other) != 0;                                                      \
+    }                                                                                              \
+    bool Text::operator<(Operand other) const {                                                    \
+        return WholeOrder(*this, other) < 0;                                                       \
+    }                                                                                              \
+    bool Text::operator<=(Operand other) const {                                                   \
+        return WholeOrder(*this, other) <= 0;                                                      \
+    }                                                                                              \
+    bool Text::operator>(Operand other) const {                                                    \
+        return WholeOrder(*this, other) > 0;                                                       \
+    }                                                                                              \
+    bool Text::operator>=(Operand other) const {                                                   \
+        return WholeOrder(*this, other) >= 0;                                                      \
+    }
 
-// A char* operand is viewed in place; null attaches as the empty text.
-bool Text::operator==(char* const s) {
-    Text view;
-    view.Attach(s);
-    return *this == view;
-}
+VORELTEXT_RELATIONS(const Text&)
+VORELTEXT_RELATIONS(const char*)
+VORELTEXT_RELATIONS(const Char&)
 
-bool Text::operator<(char* const s) {
-    Text view;
-    view.Attach(s);
-    return *this < view;
-}
-
-// A Char is viewed as a one-character string, so the NUL Char is empty.
-bool Text::operator==(const Char& c) {
-    char pair[2] = {static_cast<char>(c), '\0'};
-    return *this == pair;
-}
-
-bool Text::operator<(const Char& c) {
-    char pair[2] = {static_cast<char>(c), '\0'};
-    return *this < pair;
-}
-
-bool Text::operator!=(const Text& other) {
-    return !(*this == other);
-}
-bool Text::operator!=(char* const s) {
-    return !(*this == s);
-}
-bool Text::operator!=(const Char& c) {
-    return !(*this == c);
-}
-bool Text::operator<=(const Text& other) {
-    return *this < other || *this == other;
-}
-bool Text::operator<=(char* const s) {
-    return *this < s || *this == s;
-}
-bool Text::operator<=(const Char& c) {
-    return *this < c || *this == c;
-}
-bool Text::operator>(const Text& other) {
-    return !(*this <= other);
-}
-bool Text::operator>(char* const s) {
-    return !(*this <= s);
-}
-bool Text::operator>(const Char& c) {
-    return !(*this <= c);
-}
-bool Text::operator>=(const Text& other) {
-    return !(*this < other);
-}
-bool Text::operator>=(char* const s) {
-    return !(*this < s);
-}
-bool Text::operator>=(const Char& c) {
-    return !(*this < c);
-}
+#undef VORELTEXT_RELATIONS
 
 } // namespace VorelText

@@ -2,8 +2,6 @@
 #include "VorelText.h"
 #include "text/Storage.h"
 
-#include <climits>
-#include <stdexcept>
 #include <string.h> // strnlen
 
 namespace VorelText {
@@ -15,7 +13,7 @@ namespace {
 // below 1 (LoadStringA would then hand out a pointer instead of copying).
 // The buffer is emptied first so that a lookup that finds nothing and writes
 // nothing still leaves an empty string.
-int LookUp(HINSTANCE module, unsigned int id, char* buffer, int size) {
+int LookUp(vtxt_Module module, unsigned int id, char* buffer, int size) {
     buffer[0] = '\0';
 #if defined(_WIN32)
     return LoadStringA(module, id, buffer, size);
@@ -28,22 +26,16 @@ int MeasureWithin(const char* buffer, int size) {
     return static_cast<int>(strnlen(buffer, static_cast<std::size_t>(size)));
 }
 
-int GrownSize(int size) {
-    if (size > INT_MAX - detail::kBlockSize)
-        throw std::length_error("VorelText: string resource too long for an int size");
-    return size + detail::kBlockSize;
-}
-
 } // namespace
 
-Text::Text(HINSTANCE module, unsigned int id) : Text() {
+Text::Text(vtxt_Module module, unsigned int id) : Text() {
     buffer = detail::NewBuffer(blockSize);
     buffer[0] = '\0';
     size = blockSize;
     Load(module, id);
 }
 
-void Text::Load(HINSTANCE module, unsigned int id) {
+void Text::Load(vtxt_Module module, unsigned int id) {
     if (attached) {
         // A caller's array or a handed-over buffer: read within it, cut to
         // size - 1 characters; it is never grown, released or taken over.
@@ -63,7 +55,7 @@ void Text::Load(HINSTANCE module, unsigned int id) {
     // releasing the old buffer first. Never shrinks.
     int count = LookUp(module, id, buffer, size);
     while (count >= size - 1) {
-        const int grown = GrownSize(size);
+        const int grown = detail::NextBlock(size);
         delete[] buffer;
         buffer = nullptr;
         size = 0;

@@ -29,12 +29,12 @@ int Text::FindCharacter(char c) const {
     return found == nullptr ? -1 : static_cast<int>(found - buffer);
 }
 
-int Text::FindCharacter(Char& c) const {
+int Text::FindCharacter(const Char& c) const {
     return FindCharacter(static_cast<char>(c));
 }
 
 // Runs to the terminators, not by length; a missing buffer reads as "".
-int Text::FindString(Text& pattern) const {
+int Text::FindString(const Text& pattern) const {
     const char* haystack = buffer == nullptr ? "" : buffer;
     const char* needle = pattern.buffer == nullptr ? "" : pattern.buffer;
     const char* found = std::strstr(haystack, needle);

@@ -5,7 +5,7 @@
 
 namespace VorelText {
 
-int Text::SkipCharacters(Text& set, int start) const {
+int Text::SkipCharacters(const Text& set, int start) const {
     if (start < 0)
         start = 0;
     if (start >= length)

@@ -1,10 +1,8 @@
-// Text: sizing helpers and the buffer-too-small error.
+// Text: the sizing policy and the buffer-too-small error.
 #include "text/Storage.h"
 #include "VorelText.h"
 
-#include <climits>
 #include <cstring>
-#include <stdexcept>
 
 namespace VorelText::detail {
 
@@ -19,15 +17,21 @@ int MeasureLength(const char* s) {
         return 0;
     const std::size_t n = std::strlen(s);
     if (n > static_cast<std::size_t>(INT_MAX))
-        throw std::length_error("VorelText: string longer than INT_MAX characters");
+        ThrowTooLong();
     return static_cast<int>(n);
 }
 
 int BlockSizeAbove(long long n) {
     const long long bytes = (n / kBlockSize + 1) * kBlockSize;
     if (bytes > INT_MAX)
-        throw std::length_error("VorelText: text too long for an int size");
+        ThrowTooLong();
     return static_cast<int>(bytes);
+}
+
+int NextBlock(int size) {
+    if (size > INT_MAX - kBlockSize)
+        ThrowTooLong();
+    return size + kBlockSize;
 }
 
 char* NewBuffer(int size) {

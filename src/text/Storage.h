@@ -1,5 +1,7 @@
-// Helpers shared by the Text sources: sizes that never overflow, the one
-// error that appends raise, and owned-buffer allocation.
+// The sizing policy of Text in one place: the 256-byte block, CalcBufSize,
+// the 65,536-byte reservation of constructors and copies, exact sizes of
+// results handed over, and the 32-bit limits, which throw std::length_error.
+// Also the one error that appends raise, and owned-buffer allocation.
 #ifndef VORELTEXT_SRC_TEXT_STORAGE_H
 #define VORELTEXT_SRC_TEXT_STORAGE_H
 
@@ -13,12 +15,28 @@ constexpr int kBlockSize = 256;
 // Throws the library's buffer-too-small error: a char* at static text.
 [[noreturn]] void ThrowBufferTooSmall();
 
-// strlen of s (0 for null); std::length_error when it does not fit an int.
+// Throws std::length_error: a length or size that does not fit an int.
+[[noreturn]] inline void ThrowTooLong() {
+    throw std::length_error("VorelText: text too long for an int size");
+}
+
+// strlen of s (0 for null); too long when it does not fit an int.
 int MeasureLength(const char* s);
 
-// The smallest multiple of 256 greater than n, computed without overflow;
-// std::length_error when the result does not fit an int.
+// The smallest multiple of 256 greater than n (CalcBufSize), computed without
+// overflow; too long when the result does not fit an int.
 int BlockSizeAbove(long long n);
+
+// One block more than size: how Load grows.
+int NextBlock(int size);
+
+// The bytes that `characters` characters and their terminator take exactly
+// (results handed over, an array attached by its length).
+inline int ExactSize(long long characters) {
+    if (characters >= INT_MAX)
+        ThrowTooLong();
+    return static_cast<int>(characters + 1);
+}
 
 // Bytes that construction from a C string and copies reserve for n
 // characters: 65,536 per started block of 256, so that appends rarely move
@@ -31,9 +49,7 @@ inline int ReservedSize(int n) {
         return static_cast<int>(blocks * kBlockSize * kBlockSize);
     if (blocks * kBlockSize <= INT_MAX)
         return static_cast<int>(blocks * kBlockSize);
-    if (n < INT_MAX)
-        return n + 1;
-    throw std::length_error("VorelText: text too long for an int size");
+    return ExactSize(n);
 }
 
 // A fresh owned buffer of `size` bytes from the global new[].

@@ -6,7 +6,7 @@ namespace VorelText {
 
 // The token is copied out; the text itself is never changed. The end index
 // is stored before the copy is made.
-Text Text::FindToken(Text& delimiters, int* position) const {
+Text Text::FindToken(const Text& delimiters, int* position) const {
     if (position == nullptr)
         return SubString(length, 0);
     int from = *position;

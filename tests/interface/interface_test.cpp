@@ -1,0 +1,207 @@
+// What a C++ caller writes naturally must compile and mean what it says:
+// const operands, literals and char* on either side, a Char on either side,
+// temporaries as arguments, standard containers, moves and C functions given
+// literals. Built with g++ and clang, as C++11 and C++20, warnings as errors;
+// a plain program so that it builds with any compiler and standard.
+//
+// No comparison may turn into a comparison of addresses: every form is
+// checked with equal characters at distinct addresses (addresses would answer
+// "different") and with characters ordered against their addresses (addresses
+// would answer the reverse order).
+#include "VorelText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+using VorelText::Char;
+using VorelText::Text;
+
+bool OwnHinstanceCompiles(); // no_hinstance.cpp
+
+namespace {
+
+int failures = 0;
+long allocations = 0, reservations = 0; // new[] calls, and those of 64 KiB or more
+
+void Check(bool ok, const char* what, int line) {
+    if (!ok) {
+        std::printf("interface_test.cpp:%d: %s\n", line, what);
+        ++failures;
+    }
+}
+#define CHECK(condition) Check((condition), #condition, __LINE__)
+
+// All six operators of l against r must follow `order`.
+template <class L, class R> void Relations(L&& l, R&& r, int order, int line) {
+    Check((l == r) == (order == 0) && (l != r) == (order != 0) && (l < r) == (order < 0) &&
+              (l <= r) == (order <= 0) && (l > r) == (order > 0) && (l >= r) == (order >= 0),
+          "the six relational operators", line);
+}
+#define RELATIONS(l, r, order) Relations(l, r, order, __LINE__)
+
+bool Same(const Text& a, const Text& b) {
+    return a == b;
+}
+
+void Comparisons() {
+    // "b" lies below "a" in memory; "b" again at a third address.
+    char both[] = "b\0a", again[] = "b";
+    char *b = both, *a = both + 2;
+    const char *cb = b, *ca = a, *constAgain = again;
+    Text tb, ta;
+    tb.Attach(b);
+    ta.Attach(a);
+    const Text &ctb = tb, &cta = ta;
+    RELATIONS(ta, tb, -1);
+    RELATIONS(cta, ctb, -1);
+    RELATIONS(tb, Text(constAgain), 0);
+    CHECK(Same(tb, Text(constAgain)) && !Same(ta, tb));
+    RELATIONS(tb, "b", 0);
+    RELATIONS("b", ctb, 0);
+    RELATIONS(ta, "b", -1);
+    RELATIONS("b", cta, 1);
+    RELATIONS(tb, a, 1);
+    RELATIONS(a, tb, -1);
+    RELATIONS(ctb, ca, 1);
+    RELATIONS(ca, ctb, -1);
+    RELATIONS(tb, again, 0);
+    RELATIONS(again, ctb, 0);
+    RELATIONS(ctb, cb, 0);
+    RELATIONS(tb, Char('a'), 1);
+    RELATIONS(Char('a'), ctb, -1);
+    RELATIONS(Char('b'), tb, 0);
+    // The Text operand's case flag decides, on either side.
+    Text upper("ABC");
+    upper.CaseSensitivitySet(false);
+    RELATIONS("abc", upper, 0);
+    RELATIONS(upper, "abd", -1);
+    RELATIONS(Char('a'), Text("a"), 0);
+    // Char: const members, a char on either side, signed order.
+    const Char x('x'), high('\x80');
+    CHECK(x.IsAlpha() && x.IsLower() && !x.IsDigit() && high.IsAscii() == false);
+    RELATIONS(x, 'x', 0);
+    RELATIONS('y', x, 1);
+    RELATIONS(high, 'a', -1);
+    RELATIONS('\x80', x, -1);
+    RELATIONS(x, Char('X'), 1);
+}
+
+void Containers() {
+    std::set<Text> unique;
+    for (const char* s : {"b", "a", "a", "\xE9"})
+        unique.insert(Text(s));
+    CHECK(unique.size() == 3 && *unique.begin() == "\xE9" && *unique.rbegin() == "b");
+    std::vector<Text> texts;
+    for (const char* s : {"pear", "apple", "fig", "apple"})
+        texts.emplace_back(s);
+    std::sort(texts.begin(), texts.end());
+    CHECK(texts[0] == "apple" && texts[1] == "apple" && texts[2] == "fig" && texts[3] == "pear");
+}
+
+void TemporariesAsArguments() {
+    const Text t("all you need is love, love");
+    int position = 0;
+    CHECK(t.FindString("love") == 16);
+    CHECK(t.SkipCharacters(Text("al "), 0) == 4);
+    CHECK(t.FindToken(Text(" "), &position) == "all" && position == 3);
+    CHECK(t.FindCharacter(Char('y')) == 4);
+    Text joined("ab");
+    CHECK(joined.Concatenate(Text("cdef"), 2) && joined == "abcd");
+    CHECK(joined.Concatenate(t, 3) && joined == "abcdall");
+    // The C functions take literals and const data.
+    const char* haystack = "haystack";
+    CHECK(vtxt_Text_strlen("abc") == 3 && vtxt_Text_strstr(haystack, "st") == haystack + 3);
+    CHECK(vtxt_Text_strcmp("a", "b") == -1 && vtxt_Text__stricmp("ABC", "abc") == 0);
+    CHECK(vtxt_Text_strspn("aab", "a") == 2 && vtxt_Text_strchr(haystack, 'y') == haystack + 2);
+    char copy[8] = "";
+    CHECK(vtxt_Text_strcat(copy, sizeof copy, "const") == copy && vtxt_Text_atoi("42") == 42);
+    // The one trap: a non-const char* is a format (clang warns when it is
+    // given alone; a const char* copies the string as it is).
+    char percent[] = "100%%";
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-security"
+    CHECK(Text(percent) == "100%" && Text(static_cast<const char*>(percent)) == "100%%");
+#pragma GCC diagnostic pop
+}
+
+void Moves() {
+    Text owner("abc");
+    const char* buffer = owner;
+    long before = allocations;
+    Text moved(std::move(owner));
+    Text target("x");
+    const long afterTarget = allocations;
+    target = std::move(moved);
+    CHECK(allocations == afterTarget && afterTarget == before + 1);
+    CHECK(static_cast<const char*>(target) == buffer && target.SizeGet() == 65536);
+    CHECK(static_cast<char*>(owner) == nullptr && owner.SizeGet() == 0 && moved.LengthGet() == 0);
+    Text& alias = target;
+    target = std::move(alias); // self-move changes nothing
+    CHECK(static_cast<const char*>(target) == buffer && target == "abc");
+    // An attached object's attachment moves with it; it still never grows.
+    char array[6] = "abc";
+    Text attached;
+    attached.Attach(array, sizeof array);
+    attached.CaseSensitivitySet(false);
+    Text taker(std::move(attached));
+    taker += "de";
+    CHECK(static_cast<char*>(taker) == array && std::string(array) == "abcde");
+    CHECK(!taker.IsCaseSensitive() && attached.IsCaseSensitive() == false);
+    bool refused = false;
+    try {
+        taker += "f";
+    } catch (char*) {
+        refused = true;
+    }
+    CHECK(refused && taker.SizeGet() == 6);
+    // A temporary's buffer becomes the target's own: it may grow.
+    Text temporary = Text("ab") + "c";
+    temporary.FlagAsTemp();
+    Text owned(std::move(temporary));
+    owned += std::string(300, 'x').c_str();
+    CHECK(owned.LengthGet() == 303 && static_cast<char*>(temporary) == nullptr);
+    // t = a + b allocates only the sum; a vector grows without copying.
+    const Text left("left"), right("right");
+    before = allocations;
+    target = left + right;
+    CHECK(allocations == before + 1 && target == "leftright");
+    std::vector<Text> texts;
+    before = reservations;
+    for (int i = 0; i < 1000; ++i)
+        texts.emplace_back("abc"); // each reserves 64 KiB once, growth none
+    CHECK(reservations - before == 1000 && texts[999] == "abc");
+}
+
+} // namespace
+
+void* operator new[](std::size_t size) {
+    ++allocations;
+    reservations += size >= 65536 ? 1 : 0;
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    return p;
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+int main() {
+    Comparisons();
+    Containers();
+    TemporariesAsArguments();
+    Moves();
+    CHECK(OwnHinstanceCompiles());
+    if (failures == 0)
+        std::printf("interface checks passed\n");
+    return failures == 0 ? 0 : 1;
+}
