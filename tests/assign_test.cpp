@@ -48,6 +48,10 @@ TEST(Append, GrowthSizeDependsOnOperandKindAndAliasesAreRead) {
     EXPECT_EQ(Show(a), "abcdefghij" + x245 + " 255/256");
     EXPECT_EQ(Show(b), "abcdefghij" + x245 + " 255/512");
     EXPECT_EQ(Show(c), y254 + "z 255/512");
+    Text d = Text("abcde") + "fghij";
+    EXPECT_TRUE(d.Concatenate(Text(x245.c_str()), 246)); // to exactly 255, then 256
+    EXPECT_TRUE(d.Concatenate(Text("w"), 1));
+    EXPECT_EQ(Show(d), "abcdefghij" + x245 + "w 256/512");
     Text viaPointer = Text("ab") + "c", viaAlias = Text("ab") + "c", alias;
     viaPointer += static_cast<const char*>(viaPointer);
     alias.Attach(viaAlias); // another Text attached to the same buffer
@@ -56,6 +60,23 @@ TEST(Append, GrowthSizeDependsOnOperandKindAndAliasesAreRead) {
     alias.Attach(viaAlias);
     viaAlias = alias; // read before the old buffer is released
     EXPECT_EQ(Show(viaAlias), "abcabc 6/7");
+}
+
+TEST(Assign, ClearsTheTemporaryMark) {
+    // A Text assigned after handing its buffer over is copied from again,
+    // not taken over a second time.
+    for (int kind = 0; kind < 4; ++kind) {
+        Text t("a"), other("b");
+        t.FlagAsTemp();
+        const Text taker(t);
+        kind == 0   ? void(t = other)
+        : kind == 1 ? void(t = "b")
+        : kind == 2 ? void(t = Char('b'))
+                    : void(t = Text("b"));
+        const Text copy(t);
+        EXPECT_NE(static_cast<const char*>(copy), static_cast<const char*>(t)) << kind;
+        EXPECT_EQ(Show(t), kind == 0 || kind == 3 ? "b 1/65536" : "b 1/256") << kind;
+    }
 }
 
 TEST(Join, ResultsGrowAndSubstringsClamp) {

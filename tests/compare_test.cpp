@@ -24,7 +24,14 @@ TEST(Compare, Table) {
                     Order(aNulUpperC, aNulB, 3, true)}),
               "1,0,1,-1,0,-1,-1,1");
     const std::string base(300, 'a');
-    for (int at : {0, 63, 64, 65, 255, 256, 299}) {
+    for (int n : {16, 17, 40, 300}) { // differing in ASCII case only
+        const std::string lower = base.substr(0, static_cast<std::size_t>(n) - 1) + "q";
+        EXPECT_EQ(Ints({Order(lower, vtest::Upper(lower), 400, true),
+                        Order(lower, vtest::Upper(lower), 400)}),
+                  "0,1")
+            << n;
+    }
+    for (int at : {0, 40, 63, 64, 65, 77, 170, 255, 256, 299}) {
         std::string other = base;
         other[static_cast<std::size_t>(at)] = '\x80';
         EXPECT_EQ(Ints({Order(base, other, 300), Order(other, base, 300),

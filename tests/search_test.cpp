@@ -9,12 +9,14 @@ TEST(Search, OddOperandsAndPositions) {
     EXPECT_EQ(Ints({Text("ab").FindString(none), Text("xy").FindFromCharacterSet(nul),
                     Text("   ").SkipCharacters(blank, 5), Text(" x").SkipCharacters(blank, -4)}),
               "0,-1,5,1");
-    const Text t("  ab,cd");
-    Text delimiters(" ,");
+    const Text t("  ab,cd"), u("ab,cd");
+    const Text delimiters(" ,");
     for (int from : {-3, 99}) { // clamped to the text
-        int position = from;
+        int position = from, second = from;
         EXPECT_STREQ(t.FindToken(delimiters, &position), from < 0 ? "ab" : "");
         EXPECT_EQ(position, from < 0 ? 4 : 7);
+        EXPECT_STREQ(u.FindToken(delimiters, &second), from < 0 ? "ab" : "");
+        EXPECT_EQ(second, from < 0 ? 2 : 5);
     }
     int position = 0;
     EXPECT_STREQ(none.FindToken(delimiters, &position), "");
