@@ -4,7 +4,7 @@
 // an append that cannot grow must be refused (the buffer-too-small error, or
 // false from Concatenate) and leave the object and its caller's array exactly
 // as they were.
-#include "FuzzSupport.h"
+#include "Checks.h"
 #include "VorelText.h"
 
 #include <memory>
@@ -47,12 +47,6 @@ void Matches(const Text& t, const Model& m, const char* what) {
            what);
 }
 
-// A result made by operator+, SubString or FindToken: exactly its characters
-// and a terminator, owned, default flags.
-void IsFresh(const Text& r, const std::string& chars, const char* what) {
-    Matches(r, Model{chars, static_cast<int>(chars.size() + 1), true}, what);
-}
-
 // Runs an append; false when it threw the buffer-too-small error.
 template <typename F> bool Appended(F append) {
     try {
@@ -75,7 +69,7 @@ public:
             &Session::Append,    &Session::Join,       &Session::Sub,          &Session::Attach,
             &Session::Remove,    &Session::Token,      &Session::ChangeCase,   &Session::Compare,
             &Session::Search,    &Session::SetFlags,   &Session::SetAt,        &Session::Empty,
-            &Session::TakeOver,  &Session::Detach};
+            &Session::TakeOver,  &Session::Detach,     &Session::Move};
         constexpr int kCount = sizeof kOperations / sizeof kOperations[0];
         (this->*kOperations[in_.Below(kCount)])();
         Matches(*text_, model_, "after the operation");
@@ -182,7 +176,7 @@ private:
         const Text r = kind == 0   ? t() + s.c_str()
                        : kind == 1 ? t() + Text(s.c_str())
                                    : t() + Char(s[0]);
-        IsFresh(r, Cut(model_.chars + Cut(s)), "operator+");
+        vfuzz::IsFresh(r, Cut(model_.chars + Cut(s)), "operator+");
     }
 
     void Sub() {
@@ -190,7 +184,7 @@ private:
         const int count = in_.Below(Length() + 4);
         const std::string piece =
             model_.chars.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count));
-        IsFresh(t().SubString(start, count), Cut(piece), "SubString");
+        vfuzz::IsFresh(t().SubString(start, count), Cut(piece), "SubString");
     }
 
     // A fresh object on a caller's array that holds the text and a declared
@@ -280,6 +274,21 @@ private:
         Expect(static_cast<char*>(t()) == buffer, "the buffer is taken over uncopied");
     }
 
+    // A move hands the buffer over as it is held, owned or attached, uncopied;
+    // the source is left without one.
+    void Move() {
+        const char* buffer = t();
+        std::unique_ptr<Text> taker(new Text);
+        if (in_.Bool())
+            taker.reset(new Text(std::move(t())));
+        else
+            *taker = std::move(t());
+        Expect(static_cast<char*>(t()) == nullptr && t().SizeGet() == 0 && t().LengthGet() == 0,
+               "a moved-from Text holds nothing");
+        text_ = std::move(taker);
+        Expect(static_cast<char*>(t()) == buffer, "a move hands the buffer over uncopied");
+    }
+
     void Detach() {
         if (!model_.attached)
             return; // an owned buffer would be lost
@@ -293,56 +302,7 @@ private:
     Model model_;
 };
 
-// All six relational operators against the order they must follow.
-template <typename R> void Relations(Text& t, const R& r, int order, const char* what) {
-    Expect((t == r) == (order == 0) && (t != r) == (order != 0) && (t < r) == (order < 0) &&
-               (t <= r) == (order <= 0) && (t > r) == (order > 0) && (t >= r) == (order >= 0),
-           what);
-}
-
 } // namespace
-
-namespace vfuzz {
-
-void TextSearches(const Text& t, const std::string& s, Text& pattern, char c, int start) {
-    const std::string set = static_cast<char*>(pattern);
-    const int found = t.IsSearchForward() ? Index(s.find(c)) : Index(s.rfind(c));
-    Char character(c);
-    Expect(t.FindCharacter(c) == found && t.FindCharacter(character) == found, "FindCharacter");
-    Expect(t.FindString(pattern) == Index(Cut(s).find(set)), "FindString");
-    Expect(t.FindFromCharacterSet(pattern) == Index(s.find_first_of(set)), "FindFromCharacterSet");
-    Expect(t.FindNotFromCharacterSet(pattern) == Index(s.find_first_not_of(set)),
-           "FindNotFromCharacterSet");
-    const std::size_t from = static_cast<std::size_t>(std::max(start, 0));
-    const std::size_t skip = std::min(s.find_first_not_of(set, from), std::max(s.size(), from));
-    Expect(t.SkipCharacters(pattern, start) == Index(skip), "SkipCharacters");
-    Expect(t.IsEmpty() == s.empty(), "IsEmpty");
-    Expect(t.IsAscii() == std::none_of(s.begin(), s.end(), [](char x) { return x & 0x80; }),
-           "IsAscii");
-}
-
-void TextCompare(Text& t, const std::string& me, Text& other, unsigned count) {
-    char* p = other;
-    const std::string s = p;
-    const bool fold = !t.IsCaseSensitive();
-    Expect(t.Compare(other, count) == Order(me, s, count, fold), "Compare");
-    const int whole = Order(me, s, 0xFFFFFFFFu, fold);
-    Relations(t, other, whole, "the operators on a Text");
-    Relations(t, p, whole, "the operators on a char*");
-    Relations(t, Char(*p), Order(me, s.substr(0, 1), 0xFFFFFFFFu, fold), "the operators on a Char");
-}
-
-int TextToken(const Text& t, const std::string& s, Text& delimiters, int position) {
-    const std::string set = static_cast<char*>(delimiters);
-    // A NUL inside the text is never a delimiter: the set has none.
-    const std::size_t begin = std::min(s.find_first_not_of(set, position), s.size());
-    const std::size_t end = std::min(s.find_first_of(set, begin), s.size());
-    IsFresh(t.FindToken(delimiters, &position), Cut(s.substr(begin, end - begin)), "FindToken");
-    Expect(position == static_cast<int>(end), "FindToken's position");
-    return position;
-}
-
-} // namespace vfuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vfuzz::Input in(data, size);

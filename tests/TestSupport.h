@@ -4,6 +4,7 @@
 #define VORELTEXT_TESTS_TESTSUPPORT_H
 
 #include "AllocationCount.h"
+#include "Checks.h"
 #include "VorelText.h"
 
 #include <gtest/gtest.h>
@@ -110,14 +111,6 @@ inline std::string Ints(std::initializer_list<long> values) {
     for (long v : values)
         s += (s.empty() ? "" : ",") + std::to_string(v);
     return s;
-}
-
-// l == r, !=, <, <=, >, >= in one string, and what they must be for an order.
-template <class L, class R> std::string Relations(L& l, const R& r) {
-    return Ints({l == r, l != r, (l < r), l <= r, (l > r), l >= r});
-}
-inline std::string RelationsFor(int order) {
-    return order == 0 ? "1,0,0,1,0,1" : (order < 0 ? "0,1,1,1,0,0" : "0,1,0,0,1,1");
 }
 
 } // namespace vtest

@@ -3,7 +3,7 @@
 // inaccessible) and once at the start (the byte before it is inaccessible),
 // each operand in the opposite place. A read or write one byte too far
 // crashes. The results go through the fuzz harnesses' checks.
-#include "FuzzSupport.h"
+#include "Checks.h"
 #include "VorelText.h"
 
 #include <gtest/gtest.h>

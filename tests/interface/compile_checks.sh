@@ -17,7 +17,7 @@ for cxx in "$@"; do
     if [ "$libdir" != "-" ]; then
         for std in 11 20; do
             echo "== $cxx -std=c++$std"
-            "$cxx" -std=c++$std $warnings -I"$include" "$src/interface_test.cpp" \
+            "$cxx" -std=c++$std $warnings -I"$include" -I"$src/../../fuzz" "$src/interface_test.cpp" \
                 "$src/no_hinstance.cpp" -o "$work/interface" -L"$libdir" -lvoreltext \
                 -Wl,-rpath,"$libdir"
             "$work/interface"

@@ -8,6 +8,7 @@
 // checked with equal characters at distinct addresses (addresses would answer
 // "different") and with characters ordered against their addresses (addresses
 // would answer the reverse order).
+#include "Checks.h"
 #include "VorelText.h"
 
 #include <algorithm>
@@ -37,13 +38,8 @@ void Check(bool ok, const char* what, int line) {
 }
 #define CHECK(condition) Check((condition), #condition, __LINE__)
 
-// All six operators of l against r must follow `order`.
-template <class L, class R> void Relations(L&& l, R&& r, int order, int line) {
-    Check((l == r) == (order == 0) && (l != r) == (order != 0) && (l < r) == (order < 0) &&
-              (l <= r) == (order <= 0) && (l > r) == (order > 0) && (l >= r) == (order >= 0),
-          "the six relational operators", line);
-}
-#define RELATIONS(l, r, order) Relations(l, r, order, __LINE__)
+#define RELATIONS(l, r, order)                                                                     \
+    Check(vfuzz::FollowsOrder(l, r, order), "the six relational operators", __LINE__)
 
 bool Same(const Text& a, const Text& b) {
     return a == b;

@@ -1,13 +1,15 @@
-// Shared by the fuzz harnesses and the unit tests: the reader that turns a
-// fuzzer's bytes into small numbers and strings, exact-size arrays, and plain
-// references for the contracts that differ from the C library's.
-#ifndef VORELTEXT_FUZZ_FUZZSUPPORT_H
-#define VORELTEXT_FUZZ_FUZZSUPPORT_H
+// The checks that the fuzz harnesses, the page-boundary test and the unit
+// tests' replay share: a reader that turns a fuzzer's bytes into small numbers
+// and strings, exact-size arrays, plain references for the contracts that
+// differ from the C library's, and the checks themselves, which throw
+// std::logic_error naming what did not match. C++11, so that the interface
+// test can share the relation check.
+#ifndef VORELTEXT_FUZZ_CHECKS_H
+#define VORELTEXT_FUZZ_CHECKS_H
 
 #include "VorelText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -100,49 +102,47 @@ inline int Index(std::size_t i) {
     return i == std::string::npos ? -1 : static_cast<int>(i);
 }
 
+// All six relational operators of l against r follow `order` (-1, 0, 1).
+template <class L, class R> bool FollowsOrder(L&& l, R&& r, int order) {
+    return (l == r) == (order == 0) && (l != r) == (order != 0) && (l < r) == (order < 0) &&
+           (l <= r) == (order <= 0) && (l > r) == (order > 0) && (l >= r) == (order >= 0);
+}
+
 // Case conversion through the C library as the library does it: 0xFF stands
 // for EOF and stays.
-inline char Case(char c, bool upper) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (byte == 0xFF)
-        return c;
-    return static_cast<char>(upper ? std::toupper(byte) : std::tolower(byte));
-}
+char Case(char c, bool upper);
 
 // -1, 0 or 1: empty texts order first whatever the count; otherwise at most
 // count positions, terminators included, as signed bytes (folded to lower
 // case when ignoring it). NULs may lie inside a and b.
-inline int Order(const std::string& a, const std::string& b, unsigned count, bool ignoreCase) {
-    if (a.empty() || b.empty())
-        return a.empty() ? (b.empty() ? 0 : -1) : 1;
-    const std::size_t bound = std::min<std::size_t>(std::max(a.size(), b.size()), count);
-    for (std::size_t i = 0; i < bound; ++i) {
-        if (i > a.size() || i > b.size())
-            return i > a.size() ? -1 : 1;
-        const int x = static_cast<signed char>(ignoreCase ? Case(a[i], false) : a[i]);
-        const int y = static_cast<signed char>(ignoreCase ? Case(b[i], false) : b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return 0;
-}
+int Order(const std::string& a, const std::string& b, unsigned count, bool ignoreCase);
 
-// The harnesses' checks, which the page-boundary test also runs on its
-// guarded arrays. capi_fuzzer.cpp: the C searches of s for set and for c, a
-// tokenization of text (restarts read from `in`), one of the copies (0
-// strcpy, 1 strncpy, 2 strcat with capacity n, 3 strncat) into dst of `bytes`
-// bytes, and the comparisons of a and b over n. NULL strings read as "".
-void CSearches(char* s, char* set, int c);
-void CTokens(Input& in, char* text, char* delimiters);
-void CCopy(int op, char* dst, std::size_t bytes, char* src, int n);
-void CComparisons(char* a, char* b, unsigned n);
-// text_fuzzer.cpp: t's searches for pattern's text, for c and from start,
-// Compare and the relational operators over count, and FindToken from
-// position (answering the next position); chars are t's characters.
+// The first token of s at or after `from`: its first index and the index of
+// the delimiter (or the end) that follows it; both s.size() when none is left.
+std::size_t TokenStart(const std::string& s, const std::string& delimiters, std::size_t from);
+std::size_t TokenEnd(const std::string& s, const std::string& delimiters, std::size_t start);
+
+// The C functions. The searches of s for set and for c; a tokenization of
+// text (restarts read from `in`); one of the copies (0 strcpy, 1 strncpy,
+// 2 strcat with capacity n, 3 strncat) into dst of `bytes` bytes; the
+// comparisons of a and b over n; the character and number functions. NULL
+// strings read as "".
+void CSearches(const char* s, const char* set, int c);
+void CTokens(Input& in, char* text, const char* delimiters);
+void CCopy(int op, char* dst, std::size_t bytes, const char* src, int n);
+void CComparisons(const char* a, const char* b, unsigned n);
+void CConversions(int c, const char* s);
+
+// Text: t's searches for pattern's text, for c and from start, Compare and
+// the relational operators over count, and FindToken from position
+// (answering the next position); chars are t's characters.
 using VorelText::Text;
-void TextSearches(const Text& t, const std::string& chars, Text& pattern, char c, int start);
-void TextCompare(Text& t, const std::string& chars, Text& other, unsigned count);
-int TextToken(const Text& t, const std::string& chars, Text& delimiters, int position);
+void TextSearches(const Text& t, const std::string& chars, const Text& pattern, char c, int start);
+void TextCompare(const Text& t, const std::string& chars, const Text& other, unsigned count);
+int TextToken(const Text& t, const std::string& chars, const Text& delimiters, int position);
+// A result of operator+, SubString or FindToken: exactly these characters
+// and a terminator in a buffer of their size, with the default flags.
+void IsFresh(const Text& r, const std::string& chars, const char* what);
 
 } // namespace vfuzz
 
