@@ -27,6 +27,7 @@ TEST(Capi, CopiesAndJoinsWriteOnlyWhatTheyMay) {
                    bool answersDst; const char *changed, *after; } cases[] = {
         {32767, "", Cpy, fits, 0, 1, "0-32766", fits},
         {32767, "", Ncpy, over, 32766, 1, "0-32766", fits},
+        {4, "xyz", Ncpy, "abc", -5, 1, "0", ""}, // a negative n counts as 0
         {40001, "x", Ncpy, over, 32767, 0, "0,32767", ""},
         {40001, "x", Ncpy, over, 50000, 0, "0,40000", ""},
         {32768, head, Ncat, "cd", 1, 1, "32765-32766", nullptr},

@@ -71,7 +71,8 @@ TEST(Char, OrdersAsSignedBytesInBothOperandForms) {
         {'a', 'b', -1}, {'a', 'a', 0}, {'b', 'a', 1}, {'x', 'X', 1}, {0xE9, 'A', -1},
         {0x80, 0x7F, -1}, {0x7F, 0x80, 1}, {0x80, 0xFF, -1}, {0xFF, 0x00, -1}, {0xFF, 0xFF, 0}};
     // clang-format on
-    Char a, b; // the assignments return the object itself
+    Char a, b; // NUL by default; the assignments return the object itself
+    EXPECT_EQ(a.value | b.value, '\0');
     a = b = 'z';
     EXPECT_EQ(std::string() + a.value + b.value, "zz");
     for (const auto& k : cases) {
