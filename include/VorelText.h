@@ -120,9 +120,9 @@ extern "C" {
  * @defgroup c_functions C functions
  * The C library's string work on callers' arrays, callable from C and C++.
  *
- * Each function wraps the caller's arrays in VorelText::Text objects for one call and
- * never frees them. A NULL string argument reads as the empty string (except
- * where noted), and strings must be shorter than `INT_MAX` characters.
+ * Most wrap the caller's arrays in VorelText::Text objects for one call; none
+ * frees them. A NULL string argument reads as the empty string (except where
+ * noted), and strings must be shorter than `INT_MAX` characters.
  * Differences from the C library's namesakes are marked "Unlike".
  * @{
  */
