@@ -725,8 +725,9 @@ public:
      * Characters order as signed bytes, ignoring case when this object is not
      * case-sensitive. The operators compare whole texts; a C string operand
      * of NULL and a NUL Char read as the empty text. The `char*` forms do
-     * what the `const char*` ones do; they keep a `char*` from being compared
-     * as a pointer.
+     * what the `const char*` ones do: without them a `char*` operand would
+     * match the built-in comparison of pointers (through operator char*()) as
+     * well.
      * @{ */
     /// Orders this text and @p other over at most @p count positions. An empty
     /// text orders before any other whatever @p count is.
@@ -771,8 +772,6 @@ public:
     bool operator>=(const char* s) const;
     /// @param c The right operand. @return Whether this text orders last or equal.
     bool operator>=(const Char& c) const;
-    // A char* must match exactly, or the built-in comparison of pointers
-    // (through operator char*) would be as good a match.
     /// @param s The right operand. @return `*this == s`.
     bool operator==(char* s) const { return *this == static_cast<const char*>(s); }
     /// @param s The right operand. @return `*this != s`.
