@@ -1,33 +1,47 @@
-/*
- * VorelText: text support for C and C++ programs.
+/**
+ * @file VorelText.h
+ * @brief VorelText: text support for C and C++ programs.
  *
- *   VorelText::Text  a NUL-terminated string of 8-bit characters that owns a
- *                    buffer growing in 256-byte blocks, or works inside an
- *                    array that belongs to its caller (Attach).
- *   VorelText::Char  one character with classification, case and signed order.
- *   vtxt_Text_*      the C library's string work on callers' arrays, callable
- *                    from C (C99) and C++.
+ * - VorelText::Text: a NUL-terminated string of 8-bit characters that owns a
+ *   buffer growing in 256-byte blocks, or works inside an array that belongs
+ *   to its caller (VorelText::Text::Attach()).
+ * - VorelText::Char: one character with classification, case and signed
+ *   order.
+ * - `vtxt_Text_*`: the C library's string work on callers' arrays, callable
+ *   from C (C99) and C++ (@ref c_functions).
  *
- * Character order: wherever characters are ordered they compare as signed
- * 8-bit values, so the bytes 0x80..0xFF sort below 0x00..0x7F (terminator
- * included). Searches and equality compare bytes exactly.
+ * @par Character order
+ * Wherever characters are ordered they compare as signed 8-bit values, so the
+ * bytes 0x80..0xFF sort below 0x00..0x7F (terminator included). Searches and
+ * equality compare bytes exactly.
  *
- * The one exception: an append that would have to grow an attached or
- * temporary Text throws a `char*` (not const) pointing at the static text
- * VTXT_BUFFER_TOO_SMALL. Catch it as `char*`, `void*` or with `catch (...)`.
- * vtxt_Text_strcpy lets it pass to its caller; vtxt_Text_strcat turns it into
- * NULL; Text::Concatenate turns it into `false`.
+ * @par The one exception
+ * An append that would have to grow an attached or temporary Text throws a
+ * `char*` (not const) pointing at the static text #VTXT_BUFFER_TOO_SMALL.
+ * Catch it as `char*`, `void*` or with `catch (...)`. vtxt_Text_strcpy() lets
+ * it pass to its caller; vtxt_Text_strcat() turns it into NULL;
+ * VorelText::Text::Concatenate() turns it into `false`. Beyond it only the C++ runtime's
+ * own errors arise: `std::bad_alloc`, and `std::length_error` for lengths or
+ * sizes that do not fit an int.
  *
- * Threads: nothing is shared between objects and the library keeps no global
- * state; one object must not be used by two threads at once. Classification
- * and case follow the C library's current locale, which belongs to the
- * process.
+ * @par Threads
+ * Nothing is shared between objects and the library keeps no global state;
+ * one object must not be used by two threads at once. Classification and case
+ * follow the C library's current locale, which belongs to the process.
+ *
+ * @par Macros a program may define
+ * Before including this header: @ref VORELTEXT_STATIC to link the static
+ * library, @ref VORELTEXT_NO_HINSTANCE to keep `HINSTANCE` undeclared.
  */
 #ifndef VORELTEXT_H
 #define VORELTEXT_H
 
 #include <stdarg.h>
 
+/// @def VORELTEXT_API
+/// Marks what the library exports: default visibility, or on Windows
+/// `__declspec(dllimport)` (`dllexport` while the library itself is built).
+/// Empty when #VORELTEXT_STATIC is defined.
 #if defined(VORELTEXT_STATIC)
 #define VORELTEXT_API
 #elif defined(_WIN32)
@@ -40,32 +54,21 @@
 #define VORELTEXT_API __attribute__((visibility("default")))
 #endif
 
+/// @def VORELTEXT_PRINTF
+/// Lets GCC and Clang check calls against a printf format; empty elsewhere.
+/// @param fmt The position of the format parameter (1-based; 2 for a
+///            constructor, whose first parameter is the object).
+/// @param first The position of the first value the format converts.
 #if defined(__GNUC__) || defined(__clang__)
 #define VORELTEXT_PRINTF(fmt, first) __attribute__((format(printf, fmt, first)))
 #else
 #define VORELTEXT_PRINTF(fmt, first)
 #endif
 
-/* The text that the buffer-too-small error points at. */
+/// The text that the buffer-too-small error points at.
 #define VTXT_BUFFER_TOO_SMALL "Buffer is too small"
 
-/*
- * The module whose string table Text::Load reads. On Windows it is the
- * module's HINSTANCE, declared here as <windows.h> declares it (STRICT, the
- * default), so this header needs no <windows.h> and may come before or after
- * it. Elsewhere a "module" is a table of strings that the caller builds
- * (usually a static array) and passes by address; the library only reads it
- * and it must outlive every lookup:
- *
- *   static const vtxt_StringTableEntry entries[] = {{1, "Hello"}, {2, "Bye"}};
- *   static const vtxt_StringTable table = {entries, 2};
- *   VorelText::Text hello(&table, 1);
- *
- * HINSTANCE is declared as an alias of vtxt_Module unless the program defines
- * VORELTEXT_NO_HINSTANCE before including this header (for code that has a
- * HINSTANCE of its own); on Windows only C++ gets it, as C cannot repeat a
- * typedef that <windows.h> may also make.
- */
+/* On Windows the module is the HINSTANCE; see vtxt_Module below. */
 #if defined(_WIN32)
 struct HINSTANCE__;
 typedef struct HINSTANCE__* vtxt_Module;
@@ -73,18 +76,38 @@ typedef struct HINSTANCE__* vtxt_Module;
 typedef struct HINSTANCE__* HINSTANCE;
 #endif
 #else
+/// One string of a string table (off Windows).
 typedef struct vtxt_StringTableEntry {
-    unsigned int id;
-    const char* text; /* NULL reads as a missing string */
+    unsigned int id;  /**< The id the string is looked up by. */
+    const char* text; /**< The string; NULL reads as a missing string. */
 } vtxt_StringTableEntry;
 
+/// A table of strings that stands for a module (off Windows).
 typedef struct vtxt_StringTable {
+    /// The entries, searched in order: where two share an id the first wins.
     const vtxt_StringTableEntry* entries;
-    int count;
+    int count; /**< The number of entries. */
 } vtxt_StringTable;
 
+/**
+ * The module whose string table VorelText::Text::Load() reads. On Windows it is the
+ * module's `HINSTANCE`, declared as `<windows.h>` declares it (STRICT, the
+ * default), so this header needs no `<windows.h>` and may come before or after
+ * it. Elsewhere a "module" is a table of strings that the caller builds
+ * (usually a static array) and passes by address; the library only reads it
+ * and it must outlive every lookup:
+ * @code
+ * static const vtxt_StringTableEntry entries[] = {{1, "Hello"}, {2, "Bye"}};
+ * static const vtxt_StringTable table = {entries, 2};
+ * VorelText::Text hello(&table, 1);
+ * @endcode
+ */
 typedef const vtxt_StringTable* vtxt_Module;
 #if !defined(VORELTEXT_NO_HINSTANCE)
+/// Another name for #vtxt_Module, declared unless the program defines
+/// #VORELTEXT_NO_HINSTANCE before including this header (for code that has a
+/// `HINSTANCE` of its own). On Windows only C++ gets it, as C cannot repeat a
+/// typedef that `<windows.h>` may also make.
 typedef vtxt_Module HINSTANCE;
 #endif
 #endif
@@ -93,372 +116,760 @@ typedef vtxt_Module HINSTANCE;
 extern "C" {
 #endif
 
-#if !defined(_WIN32)
-/*
- * Copies the string with this id, cut to size - 1 characters and always
- * NUL-terminated, into buffer and returns the count copied (without the NUL).
- * A missing id, a NULL module or an entry whose text is NULL gives 0 and an
- * empty string; where two entries share an id the first wins. With size <= 0
- * or a NULL buffer it returns 0 and writes nothing.
+/**
+ * @defgroup c_functions C functions
+ * The C library's string work on callers' arrays, callable from C and C++.
+ *
+ * Most wrap the caller's arrays in VorelText::Text objects for one call; none
+ * frees them. A NULL string argument reads as the empty string (except where
+ * noted), and strings must be shorter than `INT_MAX` characters.
+ * Differences from the C library's namesakes are marked "Unlike".
+ * @{
  */
+
+/** @name Characters, numbers and formatting
+ * @{ */
+/// Unlike strlen(): the result is an int, and NULL gives 0.
+/// @param s The string measured.
+/// @return The characters before the first NUL.
+VORELTEXT_API int vtxt_Text_strlen(const char* s);
+/// Unlike isalpha(): only the low 8 bits of @p c count (0x141 is 'A').
+/// @param c The character.
+/// @return 1 for a letter in the current locale, else 0.
+VORELTEXT_API int vtxt_Text_isalpha(int c);
+/// Unlike tolower(): only the low 8 bits of @p c count, and the result is a
+/// char.
+/// @param c The character.
+/// @return The character in lower case; 0xFF is returned unchanged.
+VORELTEXT_API char vtxt_Text_tolower(int c);
+/// Unlike toupper(): only the low 8 bits of @p c count, and the result is a
+/// char.
+/// @param c The character.
+/// @return The character in upper case; 0xFF is returned unchanged.
+VORELTEXT_API char vtxt_Text_toupper(int c);
+/// As atoi(); unlike it, a NULL @p s gives 0.
+/// @param s The string read.
+/// @return The number.
+VORELTEXT_API int vtxt_Text_atoi(const char* s);
+/// As atol(); unlike it, a NULL @p s gives 0.
+/// @param s The string read.
+/// @return The number.
+VORELTEXT_API long vtxt_Text_atol(const char* s);
+/// As atof(); unlike it, a NULL @p s gives 0.
+/// @param s The string read.
+/// @return The number.
+VORELTEXT_API double vtxt_Text_atof(const char* s);
+/// vsprintf() itself, passed straight to the C library: no difference.
+/// @param dst The array written; it must hold the whole result.
+/// @param format The format.
+/// @param args The values the format converts.
+/// @return What vsprintf() returns.
+VORELTEXT_API int vtxt_Text_vsprintf(char* dst, const char* format, va_list args);
+/// As sprintf(), passed straight to the C library's vsprintf(): no difference.
+/// @param dst The array written; it must hold the whole result.
+/// @param format The format.
+/// @param ... The values the format converts.
+/// @return What vsprintf() returns.
+VORELTEXT_API int vtxt_Text_sprintf(char* dst, const char* format, ...) VORELTEXT_PRINTF(2, 3);
+/// strtod() itself, passed straight to the C library: no difference, so
+/// @p s must not be NULL.
+/// @param s The string read.
+/// @param[out] end Receives where reading stopped, unless NULL.
+/// @return What strtod() returns.
+VORELTEXT_API double vtxt_Text_strtod(const char* s, char** end);
+/// strtol() itself, passed straight to the C library: no difference, so
+/// @p s must not be NULL.
+/// @param s The string read.
+/// @param[out] end Receives where reading stopped, unless NULL.
+/// @param base The base, 2 to 36, or 0 to read it from a prefix.
+/// @return What strtol() returns.
+VORELTEXT_API long vtxt_Text_strtol(const char* s, char** end, int base);
+/// strtoul() itself, passed straight to the C library: no difference, so
+/// @p s must not be NULL.
+/// @param s The string read.
+/// @param[out] end Receives where reading stopped, unless NULL.
+/// @param base The base, 2 to 36, or 0 to read it from a prefix.
+/// @return What strtoul() returns.
+VORELTEXT_API unsigned long vtxt_Text_strtoul(const char* s, char** end, int base);
+/// @}
+
+/**
+ * @name Searching and tokenizing
+ * The terminator is never found and only the low 8 bits of a character
+ * argument count. Pointers found point into the caller's array, writable as
+ * the C library's are.
+ * @{ */
+/// Unlike strchr(): @p c == 0 gives NULL, and only the low 8 bits of @p c
+/// count.
+/// @param s The string searched.
+/// @param c The character sought.
+/// @return Its first occurrence in @p s, or NULL.
+VORELTEXT_API char* vtxt_Text_strchr(const char* s, int c);
+/// Unlike strrchr(): @p c == 0 gives NULL, and only the low 8 bits of @p c
+/// count.
+/// @param s The string searched.
+/// @param c The character sought.
+/// @return Its last occurrence in @p s, or NULL.
+VORELTEXT_API char* vtxt_Text_strrchr(const char* s, int c);
+/// As strpbrk(); unlike it, NULL arguments read as "".
+/// @param s The string searched.
+/// @param set The characters sought.
+/// @return The first character of @p s that is in @p set, or NULL.
+VORELTEXT_API char* vtxt_Text_strpbrk(const char* s, const char* set);
+/// Unlike strstr(): an empty haystack gives NULL for every needle, even "".
+/// @param haystack The string searched.
+/// @param needle The string sought; "" is found at the start of a non-empty
+///               haystack.
+/// @return The first occurrence of @p needle in @p haystack, or NULL.
+VORELTEXT_API char* vtxt_Text_strstr(const char* haystack, const char* needle);
+/// As strcspn(); unlike it, the result is an int.
+/// @param s The string scanned.
+/// @param set The characters that end the run.
+/// @return The length of the leading run of @p s outside @p set.
+VORELTEXT_API int vtxt_Text_strcspn(const char* s, const char* set);
+/// As strspn(); unlike it, the result is an int.
+/// @param s The string scanned.
+/// @param set The characters that make up the run.
+/// @return The length of the leading run of @p s inside @p set.
+VORELTEXT_API int vtxt_Text_strspn(const char* s, const char* set);
+/// Tokenizes @p str in place, writing at most one NUL per call, over the
+/// delimiter that ends the token. Unlike strtok_r(): while `*saveptr` is not
+/// NULL it is where scanning continues and a non-NULL @p str is ignored, so set
+/// `*saveptr = NULL` before the first call. `*saveptr` is NULL once a call has
+/// returned NULL (already after the last token when no delimiter follows it).
+/// @param str The string tokenized, read while `*saveptr` is NULL.
+/// @param delimiters The characters that separate tokens; NULL or "" makes the
+///                   rest one token.
+/// @param[in,out] saveptr Where the next call continues; a NULL @p saveptr
+///                        gives NULL.
+/// @return The next token, or NULL when none is left.
+VORELTEXT_API char* vtxt_Text_strtok_r(char* str, const char* delimiters, char** saveptr);
+/// @}
+
+/**
+ * @name Copying and joining
+ * Unlike the C library these never write more than they are told they may:
+ * strcpy, strncpy and strncat treat @p dst as 32767 bytes (so at most 32766
+ * characters), strcat takes @p dst's capacity in bytes. strcpy and strncpy
+ * give NULL for a NULL @p dst; a negative @p n counts as 0.
+ * @{ */
+/// Copies @p src, writing at most strlen(src) + 1 bytes. A @p src of 32767
+/// characters or more lets the C++ error #VTXT_BUFFER_TOO_SMALL pass to the
+/// caller (a C caller must not let that happen), with @p dst holding "".
+/// @param dst The array written.
+/// @param src The string copied.
+/// @return @p dst, or NULL for a NULL @p dst.
+/// @throws char* #VTXT_BUFFER_TOO_SMALL when @p src has 32767 characters or
+///         more.
+VORELTEXT_API char* vtxt_Text_strcpy(char* dst, const char* src);
+/// Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m] and
+/// nothing more. Unlike strncpy() it always terminates and never pads. When m
+/// is 32767 or more it writes NUL to dst[0] and dst[m] and returns NULL.
+/// @param dst The array written.
+/// @param src The string copied.
+/// @param n The most characters copied.
+/// @return @p dst; NULL for a NULL @p dst or when m is 32767 or more.
+VORELTEXT_API char* vtxt_Text_strncpy(char* dst, const char* src, int n);
+/// Appends @p src when strlen(dst) + strlen(src) + 1 <= @p capacity; otherwise
+/// writes nothing and returns NULL. An empty @p src returns @p dst unchanged.
+/// @param dst The string appended to (NULL has capacity 0).
+/// @param capacity The bytes @p dst holds, terminator included.
+/// @param src The string appended.
+/// @return @p dst, or NULL when @p src does not fit.
+VORELTEXT_API char* vtxt_Text_strcat(char* dst, int capacity, const char* src);
+/// Appends min(n, strlen(src)) characters within 32767 bytes, else writes
+/// nothing and returns NULL. Nothing to append returns @p dst unchanged.
+/// @param dst The string appended to (NULL has capacity 0).
+/// @param src The string appended.
+/// @param n The most characters appended.
+/// @return @p dst, or NULL when the characters do not fit.
+VORELTEXT_API char* vtxt_Text_strncat(char* dst, const char* src, int n);
+/// @}
+
+/**
+ * @name Comparing
+ * Unlike the C library the result is exactly -1, 0 or 1, and the characters
+ * order as signed bytes (0x80..0xFF before 0x01..0x7F). An empty string
+ * against a non-empty one orders first whatever @p n is, @p n == 0 included.
+ * @{ */
+/// As strcmp(), with the differences above.
+/// @param s1 The first string.
+/// @param s2 The second string.
+/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+VORELTEXT_API int vtxt_Text_strcmp(const char* s1, const char* s2);
+/// As strncmp(), with the differences above.
+/// @param s1 The first string.
+/// @param s2 The second string.
+/// @param n The most characters compared.
+/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+VORELTEXT_API int vtxt_Text_strncmp(const char* s1, const char* s2, unsigned int n);
+/// As strcmp() with case folded by tolower() in the current locale, with the
+/// differences above.
+/// @param s1 The first string.
+/// @param s2 The second string.
+/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+VORELTEXT_API int vtxt_Text__stricmp(const char* s1, const char* s2);
+/// As strncmp() with case folded by tolower() in the current locale, with the
+/// differences above.
+/// @param s1 The first string.
+/// @param s2 The second string.
+/// @param n The most characters compared.
+/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+VORELTEXT_API int vtxt_Text__strnicmp(const char* s1, const char* s2, unsigned int n);
+/// @}
+
+#if !defined(_WIN32)
+/**
+ * @name String tables (off Windows)
+ * The lookup that VorelText::Text::Load() uses where the platform has none; see
+ * #vtxt_Module.
+ * @{ */
+/// Copies the string with this id, cut to size - 1 characters and always
+/// NUL-terminated, into @p buffer, as the platform's lookup does on Windows.
+/// A missing id, a NULL module or an entry whose text is NULL gives 0 and an
+/// empty string; where two entries share an id the first wins.
+/// @param module The table searched.
+/// @param id The string's id.
+/// @param buffer The array written; with NULL nothing is written.
+/// @param size The bytes @p buffer holds; with 0 or less nothing is written.
+/// @return The count copied, without the NUL; 0 when nothing was written.
 VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buffer, int size);
+/// @}
 #endif
 
-/*
- * The C functions. Each wraps the caller's arrays in Text objects for one call
- * and never frees them. A NULL string argument reads as the empty string
- * (except where noted). Differences from the C library's namesakes are marked
- * "Unlike".
- */
-
-/* Characters before the first NUL; 0 for NULL. */
-VORELTEXT_API int vtxt_Text_strlen(const char* s);
-/* Only the low 8 bits of c count (0x141 is 'A'). 1 for a letter, else 0. */
-VORELTEXT_API int vtxt_Text_isalpha(int c);
-/* Unlike tolower/toupper: the low 8 bits only, and the result is a char. */
-VORELTEXT_API char vtxt_Text_tolower(int c);
-VORELTEXT_API char vtxt_Text_toupper(int c);
-/* As atoi/atol/atof; a NULL s gives 0. */
-VORELTEXT_API int vtxt_Text_atoi(const char* s);
-VORELTEXT_API long vtxt_Text_atol(const char* s);
-VORELTEXT_API double vtxt_Text_atof(const char* s);
-/* Passed straight to the C library: dst must hold the whole result. */
-VORELTEXT_API int vtxt_Text_vsprintf(char* dst, const char* format, va_list args);
-VORELTEXT_API int vtxt_Text_sprintf(char* dst, const char* format, ...) VORELTEXT_PRINTF(2, 3);
-VORELTEXT_API double vtxt_Text_strtod(const char* s, char** end);
-VORELTEXT_API long vtxt_Text_strtol(const char* s, char** end, int base);
-VORELTEXT_API unsigned long vtxt_Text_strtoul(const char* s, char** end, int base);
-
-/* Searching. The terminator is never found: unlike strchr, c == 0 gives NULL.
- * Only the low 8 bits of c count. */
-VORELTEXT_API char* vtxt_Text_strchr(const char* s, int c);
-VORELTEXT_API char* vtxt_Text_strrchr(const char* s, int c);
-VORELTEXT_API char* vtxt_Text_strpbrk(const char* s, const char* set);
-/* Unlike strstr: an empty haystack gives NULL for every needle, even "". */
-VORELTEXT_API char* vtxt_Text_strstr(const char* haystack, const char* needle);
-VORELTEXT_API int vtxt_Text_strcspn(const char* s, const char* set);
-VORELTEXT_API int vtxt_Text_strspn(const char* s, const char* set);
-/*
- * Tokenizes str in place, writing at most one NUL per call, over the
- * delimiter that ends the token. Unlike strtok_r: while *saveptr is not NULL
- * it is where scanning continues and a non-NULL str is ignored, so set
- * *saveptr = NULL before the first call. *saveptr is NULL once a call has
- * returned NULL (already after the last token when no delimiter follows it);
- * a NULL saveptr gives NULL.
- */
-VORELTEXT_API char* vtxt_Text_strtok_r(char* str, const char* delimiters, char** saveptr);
-
-/*
- * Copying and joining. Unlike the C library these never write more than they
- * are told they may: strcpy, strncpy and strncat treat dst as 32767 bytes
- * (so at most 32766 characters), strcat takes dst's capacity in bytes.
- * strcpy and strncpy give NULL for a NULL dst; a negative n counts as 0.
- *
- * vtxt_Text_strcpy: a src of 32767 characters or more lets the C++ error
- * "Buffer is too small" pass to the caller (a C caller must not let that
- * happen), with dst holding "". Writes at most strlen(src) + 1 bytes.
- */
-VORELTEXT_API char* vtxt_Text_strcpy(char* dst, const char* src);
-/*
- * Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m] and
- * nothing more. Unlike strncpy it always terminates and never pads. When m is
- * 32767 or more it writes NUL to dst[0] and dst[m] and returns NULL.
- */
-VORELTEXT_API char* vtxt_Text_strncpy(char* dst, const char* src, int n);
-/*
- * Appends src when strlen(dst) + strlen(src) + 1 <= capacity; otherwise
- * writes nothing and returns NULL. An empty src returns dst unchanged.
- */
-VORELTEXT_API char* vtxt_Text_strcat(char* dst, int capacity, const char* src);
-/* Appends min(n, strlen(src)) characters within 32767 bytes, else NULL and
- * nothing written. */
-VORELTEXT_API char* vtxt_Text_strncat(char* dst, const char* src, int n);
-/*
- * Comparing. Unlike the C library the result is exactly -1, 0 or 1, and the
- * characters order as signed bytes (0x80..0xFF before 0x01..0x7F). An empty
- * string against a non-empty one orders first whatever n is, n == 0 included.
- */
-VORELTEXT_API int vtxt_Text_strcmp(const char* s1, const char* s2);
-VORELTEXT_API int vtxt_Text_strncmp(const char* s1, const char* s2, unsigned int n);
-VORELTEXT_API int vtxt_Text__stricmp(const char* s1, const char* s2);
-VORELTEXT_API int vtxt_Text__strnicmp(const char* s1, const char* s2, unsigned int n);
+/// @}
 
 #ifdef __cplusplus
 } /* extern "C" */
 
+/// The library's classes.
 namespace VorelText {
 
-/*
+/**
  * One 8-bit character. Comparisons order it as a signed number, this object
  * on the left (a char on the left works too). Classification and case go
  * through the C library in its current locale: 0x00..0x7F as themselves,
  * 0x80..0xFE as the unsigned byte, 0xFF as EOF (so every test but
- * IsWhiteSpace is false for it and case conversion leaves it alone). IsAscii
- * and IsSpace ask no C library.
+ * IsWhiteSpace() is false for it and case conversion leaves it alone).
+ * IsAscii() and IsSpace() ask no C library.
  */
 class VORELTEXT_API Char {
 public:
+    /// The character.
     char value;
 
+    /** @name Construction and conversion
+     * @{ */
+    /// The NUL character.
     Char();
+    /// A copy. @param other The character copied.
     Char(const Char& other);
+    /// Holds @p c (and converts a char where a Char is expected). @param c The character.
     Char(char c);
+    /// Copies @p other's value. @param other The character copied. @return This object.
     Char& operator=(const Char& other);
+    /// Stores @p c. @param c The character. @return This object.
     Char& operator=(char c);
+    /// Does nothing: a Char owns nothing.
     ~Char();
+    /// Converts to char. @return The character.
     operator char() const;
+    /// @}
 
+    /**
+     * @name Classification
+     * Each tests the character in the C library's current locale.
+     * @{ */
+    /// Tests with isalpha(). @return Whether this is a letter.
     bool IsAlpha() const;
+    /// Tests with isalnum(). @return Whether this is a letter or a digit.
     bool IsAlphaNum() const;
-    bool IsAscii() const; /* 0x00..0x7F */
+    /// Tests the range 0x00..0x7F. @return Whether this is an ASCII character.
+    bool IsAscii() const;
+    /// Tests with iscntrl(). @return Whether this is a control character.
     bool IsControl() const;
+    /// Tests with isdigit(). @return Whether this is a decimal digit.
     bool IsDigit() const;
+    /// Tests with isgraph(). @return Whether this is printable and not the blank.
     bool IsGraph() const;
+    /// Tests with islower(). @return Whether this is a lower-case letter.
     bool IsLower() const;
+    /// Tests with isprint(). @return Whether this is printable, the blank included.
     bool IsPrint() const;
+    /// Tests with ispunct(). @return Whether this is punctuation.
     bool IsPunct() const;
-    bool IsSpace() const; /* the blank 0x20 only */
+    /// Tests for the blank 0x20 only. @return Whether this is the blank.
+    bool IsSpace() const;
+    /// Tests with isupper(). @return Whether this is an upper-case letter.
     bool IsUpper() const;
-    bool IsWhiteSpace() const; /* isspace: blank, \t \n \v \f \r, ... */
+    /// Tests with isspace(), which is handed the unsigned byte (0xFF too).
+    /// @return Whether this is white space: the blank, tab, newline, vertical
+    ///         tab, form feed, carriage return, or what the locale adds.
+    bool IsWhiteSpace() const;
+    /// @}
 
-    /* Convert this character in place and return the new value. */
+    /** @name Case
+     * @{ */
+    /// Converts this character in place with tolower(). @return The new value.
     char ToLower();
+    /// Converts this character in place with toupper(). @return The new value.
     char ToUpper();
+    /// @}
 
+    /**
+     * @name Comparison
+     * Values compare as signed 8-bit numbers, this object on the left.
+     * @{ */
+    /// @param other The right operand. @return Whether the values are equal.
     bool operator==(const Char& other) const;
+    /// @param c The right operand. @return Whether the values are equal.
     bool operator==(char c) const;
+    /// @param other The right operand. @return Whether the values differ.
     bool operator!=(const Char& other) const;
+    /// @param c The right operand. @return Whether the values differ.
     bool operator!=(char c) const;
+    /// @param other The right operand. @return Whether this orders before @p other.
     bool operator<(const Char& other) const;
+    /// @param c The right operand. @return Whether this orders before @p c.
     bool operator<(char c) const;
+    /// @param other The right operand. @return Whether this orders no later than @p other.
     bool operator<=(const Char& other) const;
+    /// @param c The right operand. @return Whether this orders no later than @p c.
     bool operator<=(char c) const;
+    /// @param other The right operand. @return Whether this orders after @p other.
     bool operator>(const Char& other) const;
+    /// @param c The right operand. @return Whether this orders after @p c.
     bool operator>(char c) const;
+    /// @param other The right operand. @return Whether this orders no earlier than @p other.
     bool operator>=(const Char& other) const;
+    /// @param c The right operand. @return Whether this orders no earlier than @p c.
     bool operator>=(char c) const;
+    /// @}
 
-    /* A char on the left, in the same signed order. */
+    /**
+     * @name A char on the left
+     * In the same signed order.
+     * @{ */
+    /// @param c The left operand. @param d The right operand. @return `d == c`.
     friend bool operator==(char c, const Char& d) { return d == c; }
+    /// @param c The left operand. @param d The right operand. @return `d != c`.
     friend bool operator!=(char c, const Char& d) { return d != c; }
+    /// @param c The left operand. @param d The right operand. @return `d > c`.
     friend bool operator<(char c, const Char& d) { return d > c; }
+    /// @param c The left operand. @param d The right operand. @return `d >= c`.
     friend bool operator<=(char c, const Char& d) { return d >= c; }
+    /// @param c The left operand. @param d The right operand. @return `d < c`.
     friend bool operator>(char c, const Char& d) { return d < c; }
+    /// @param c The left operand. @param d The right operand. @return `d <= c`.
     friend bool operator>=(char c, const Char& d) { return d <= c; }
+    /// @}
 };
 
-/*
+/**
  * A string of 8-bit characters, NUL-terminated in its buffer.
  *
- * Ownership: a Text is in one of four states.
- *   without a buffer  buffer NULL, length and size 0 (Text(), Detach(), and
- *                     every object moved from).
- *   owning            the buffer came from new[]; the destructor releases it.
- *   attached          a caller's array (Attach); never released by the Text.
- *   temporary         FlagAsTemp(): the next copy construction or assignment
- *                     from this object takes the buffer over; it is then only
- *                     destroyed, never copied from again.
+ * @par Ownership
+ * A Text is in one of four states:
+ * - *without a buffer*: buffer NULL, length and size 0 (Text(), Detach(), and
+ *   every object moved from);
+ * - *owning*: the buffer came from `new[]`; the destructor releases it;
+ * - *attached*: a caller's array (Attach()); never released by the Text;
+ * - *temporary*: FlagAsTemp(): the next copy construction or assignment from
+ *   this object takes the buffer over; it is then only destroyed, never
+ *   copied from again, and never releases the buffer itself.
+ * .
  * Moving hands the buffer over as it is: an owned buffer stays owned, an
  * attached object's target is attached to the same array with the same
  * declared size, a temporary's buffer becomes the target's own. Moves never
  * allocate and leave the source without a buffer (its flags kept).
  *
- * Storage: growth and the assignments from a C string or a Char use
- * CalcBufSize(n), the next multiple of 256 above n. Construction from a C
- * string and copies reserve 65,536 bytes per started block of 256 characters,
- * so short texts can be appended to without moving; beyond 8,388,351
- * characters, where that would not fit an int, they take CalcBufSize(n)
- * (n + 1 at the very top of the int range). Results of operator+ and
- * SubString hold exactly their length plus one. An attached or temporary Text
- * never grows: an append that does not fit throws VTXT_BUFFER_TOO_SMALL before
- * anything changes. Lengths or sizes that do not fit an int throw
- * std::length_error.
+ * @par Storage
+ * Growth and the assignments from a C string or a Char use CalcBufSize(n), the
+ * next multiple of 256 above n. Construction from a C string and copy
+ * construction reserve 65,536 bytes per started block of 256 characters, so
+ * short texts can be appended to without moving; beyond 8,388,351 characters,
+ * where that would not fit an int, they take CalcBufSize(n) (n + 1 at the very
+ * top of the int range). Results of operator+() and SubString() hold exactly
+ * their length plus one. An attached or temporary Text never grows: an append
+ * that does not fit throws #VTXT_BUFFER_TOO_SMALL before anything changes.
+ * Lengths or sizes that do not fit an int throw `std::length_error`.
  *
+ * @par Comparisons
  * Comparisons compare characters with a Text, a C string (const or not, a
  * literal included) or a Char on either side; the Text operand's case flag
- * decides. A null char* reads as the empty text; a null pointer constant
+ * decides. A null `char*` reads as the empty text; a null pointer constant
  * (0, nullptr) does not compile.
  *
- * The one trap of this interface: a NON-CONST char* argument selects the
- * formatting constructor Text(char* format, ...), whose '%' signs are
- * formatting (compilers check it as a printf format). That includes a char
- * array passed where a Text is expected. Pass a const char* to copy a string
- * as it is.
+ * @par The one trap of this interface
+ * A NON-CONST `char*` argument selects the formatting constructor
+ * Text(char* format, ...), whose `%` signs are formatting (compilers check it
+ * as a printf format). That includes a char array passed where a Text is
+ * expected. Pass a `const char*` to copy a string as it is.
  */
 class VORELTEXT_API Text {
 public:
+    /**
+     * @name Storage and ownership
+     * Construction, the ownership states, the accessors and flags, element
+     * access and conversion to numbers. The flags start true: case-sensitive,
+     * searching forward.
+     * @{ */
+    /// A Text without a buffer.
     Text();
-    /* Copies s (NULL is the empty text). */
+    /// Copies @p s (NULL is the empty text). @param s The string copied.
     Text(const char* s);
-    /* Copies src up to its first NUL, or takes src's buffer over when src is
-     * temporary. Copies both flags. */
+    /// Copies @p src up to its first NUL, or takes @p src's buffer over when
+    /// @p src is temporary. Copies both flags.
+    /// @param src The text copied.
     Text(const Text& src);
-    /* Takes src's buffer as it is (see Ownership); src is left without one. */
+    /// Takes @p src's buffer as it is (see Ownership); @p src is left without
+    /// one.
+    /// @param src The text moved from.
     Text(Text&& src) noexcept;
-    /* Formats like printf; the buffer always holds the whole result (256
-     * bytes per started block of the format's length, or of the result's when
-     * longer). A NULL or empty format gives a Text without a buffer; one the C
-     * library cannot format (an encoding error) gives an empty Text with the
-     * format's block size. A formatted NUL ends the text. See the trap above:
-     * only a non-const char* selects this. */
-    Text(char* format, ...) VORELTEXT_PRINTF(2, 3);
-    /* Reads string `id` from the module's string table (see Load). */
-    Text(vtxt_Module module, unsigned int id);
+    /// Releases the buffer when this object owns it.
     ~Text();
 
-    /* Assignment leaves this object owning a fresh buffer (or none when src
-     * has size 0). A Text is copied byte for byte over its whole declared
-     * size, past its terminator; where that size cannot hold its length, the
-     * length is cut to size - 1 and terminated. A C string or Char resets
-     * both flags; a Text copies them. A C string may lie inside this object's
-     * own buffer. */
-    Text& operator=(const Text& src);
-    /* As the move constructor; releases only a buffer this object owned. */
-    Text& operator=(Text&& src) noexcept;
-    Text& operator=(const char* const s);
-    Text& operator=(const Char& c);
-
-    /* Appending. Owning objects grow to the next 256-byte block when needed;
-     * attached and temporary ones throw VTXT_BUFFER_TOO_SMALL instead. */
-    Text& operator+=(const Text& src);
-    Text& operator+=(const Char& c);
-    Text& operator+=(const char* const s);
-
-    /* A new Text holding this text followed by the operand, cut at its first
-     * NUL; this object is not changed. Flags of the result are the defaults. */
-    Text operator+(const char* const s) const;
-    Text operator+(const Text& other) const;
-    Text operator+(const Char& c) const;
-
-    /* The count characters from start (fewer at the end); start is clamped to
-     * 0..length and a negative count reads as 0. Default flags. */
-    Text SubString(int start, int count) const;
-    /* Appends src's first count characters (to its first NUL). Answers false,
-     * with this object unchanged, when they do not fit or anything fails. */
-    bool Concatenate(const Text& src, int count);
-
-    /* Works inside p, which holds `size` bytes (its terminator included); the
-     * caller keeps p alive and releases it. A buffer this object owned is NOT
-     * released: attach only objects that own none. */
+    /// Works inside @p p, which holds @p size bytes (its terminator included);
+    /// the caller keeps @p p alive and releases it. A buffer this object owned
+    /// is NOT released: attach only objects that own none.
+    /// @param p The caller's NUL-terminated array; NULL gives size 0.
+    /// @param size The bytes @p p holds: appends must fit within them.
     void Attach(char* p, int size);
-    /* As above with size strlen(p) + 1. */
+    /// As Attach(char*, int) with size strlen(p) + 1. @param p The caller's NUL-terminated array.
     void Attach(char* p);
-    /* Forgets the buffer without releasing it. */
+    /// Forgets the buffer without releasing it, leaving this object without one.
     void Detach();
-    /* Stores a NUL at the first byte (if any) and sets length 0. */
+    /// Stores a NUL at the first byte (if any) and sets length 0.
     void Empty();
 
+    /// Tests for the empty text. @return Whether the length is 0.
     bool IsEmpty() const;
+    /// Tests for ASCII. @return Whether every one of the `length` characters is 0x00..0x7F.
     bool IsAscii() const;
+    /// The length, as the operations keep it. @return The characters before the terminator.
     int LengthGet() const;
+    /// The size. @return The bytes the buffer holds, terminator included; 0 without one.
     int SizeGet() const;
+    /// Sets the case flag, which Compare() and the relational operators read
+    /// on their Text operand (the left one between two Texts).
+    /// @param caseSensitive Whether case counts.
     void CaseSensitivitySet(bool caseSensitive);
+    /// The case flag. @return Whether this object's comparisons respect case.
     bool IsCaseSensitive() const;
+    /// Sets the direction flag, which only FindCharacter() reads.
+    /// @param searchForward true to find the first occurrence, false the last.
     void SearchForwardSet(bool searchForward);
+    /// The direction flag. @return Whether FindCharacter() finds the first occurrence.
     bool IsSearchForward() const;
 
-    /* atoi/atol/atof of the buffer; 0 without a buffer. */
+    /// atoi() of the buffer. @return The number; 0 without a buffer.
     int ToInteger() const;
+    /// atol() of the buffer. @return The number; 0 without a buffer.
     long ToLong() const;
+    /// atof() of the buffer. @return The number; 0 without a buffer.
     double ToDouble() const;
 
-    /* Element access, unchecked in release builds (keep 0..size-1). SetAt does
-     * not change the length, so a NUL shortens only what strlen sees. */
+    /// Stores @p c at @p index, unchecked in release builds (keep 0..size-1).
+    /// The length does not change, so a NUL shortens only what strlen sees.
+    /// @param index The position written.
+    /// @param c The character stored.
     void SetAt(int index, char c);
-    /* The buffer itself, writable; NULL without one. Valid until the buffer
-     * is replaced or released. */
+    /// The buffer itself, writable. Valid until the buffer is replaced or
+    /// released.
+    /// @return The buffer; NULL without one.
     operator char*() const;
+    /// The byte at @p index, unchecked in release builds (keep 0..size-1).
+    /// @param index The position read.
+    /// @return The byte.
     char operator[](int index) const;
+    /// As operator[](). @param index The position read. @return The byte.
     char GetAt(int index) const;
 
-    /* Marks this object temporary: see Ownership above. */
+    /// Marks this object temporary: see Ownership.
     void FlagAsTemp();
+    /// @}
 
-    /* Searching: indexes from the start of the buffer, -1 when not found.
-     * Only the first `length` characters take part; the terminator is never
-     * found. FindCharacter alone honours IsSearchForward (false finds the
-     * last occurrence). */
+    /**
+     * @name Assignment and concatenation
+     * Assignment leaves this object owning its new buffer (a fresh one, or a
+     * temporary source's own) and releases only a buffer it owned. Appending
+     * grows an owning object to the next 256-byte block when needed; attached
+     * and temporary ones throw #VTXT_BUFFER_TOO_SMALL instead, before anything
+     * changes.
+     * @{ */
+    /// Copies @p src byte for byte over its whole declared size, past its
+    /// terminator; where that size cannot hold its length, the length is cut
+    /// to size - 1 and terminated. A temporary @p src hands its buffer over; a
+    /// @p src of size 0 leaves this object without a buffer. Copies both flags.
+    /// @param src The text copied.
+    /// @return This object.
+    Text& operator=(const Text& src);
+    /// As the move constructor; releases only a buffer this object owned.
+    /// @param src The text moved from.
+    /// @return This object.
+    Text& operator=(Text&& src) noexcept;
+    /// Copies @p s into CalcBufSize(strlen(s)) bytes and resets both flags.
+    /// @param s The string copied (NULL is the empty text); it may lie inside
+    ///          this object's own buffer.
+    /// @return This object.
+    Text& operator=(const char* const s);
+    /// Makes this the one-character text @p c (length 1, even for NUL) in 256
+    /// bytes and resets both flags.
+    /// @param c The character.
+    /// @return This object.
+    Text& operator=(const Char& c);
+
+    /// Appends the `length` characters of @p src, which may be this object.
+    /// An empty @p src changes nothing.
+    /// @param src The text appended.
+    /// @return This object.
+    /// @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
+    ///         object would have to grow.
+    Text& operator+=(const Text& src);
+    /// Appends @p c; a NUL counts in the length like any other character.
+    /// @param c The character appended.
+    /// @return This object.
+    /// @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
+    ///         object would have to grow.
+    Text& operator+=(const Char& c);
+    /// Appends @p s up to its first NUL. Even an empty @p s needs room for the
+    /// terminator.
+    /// @param s The string appended (NULL is the empty string).
+    /// @return This object.
+    /// @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
+    ///         object would have to grow.
+    Text& operator+=(const char* const s);
+
+    /// Joins this text and @p s; this object is not changed.
+    /// @param s The string appended (NULL is the empty string).
+    /// @return A new Text of both, cut at the first NUL among them, owning
+    ///         exactly its length plus one bytes, with the default flags.
+    Text operator+(const char* const s) const;
+    /// Joins this text and @p other; this object is not changed.
+    /// @param other The text appended.
+    /// @return A new Text of both, cut at the first NUL among them, owning
+    ///         exactly its length plus one bytes, with the default flags.
+    Text operator+(const Text& other) const;
+    /// Joins this text and @p c; this object is not changed.
+    /// @param c The character appended.
+    /// @return A new Text of both, cut at the first NUL among them, owning
+    ///         exactly its length plus one bytes, with the default flags.
+    Text operator+(const Char& c) const;
+
+    /// The @p count characters from @p start (fewer at the end).
+    /// @param start The first position, clamped to 0..length.
+    /// @param count The characters wanted; a negative count reads as 0.
+    /// @return A new Text of them, cut at a NUL among them, owning exactly its
+    ///         length plus one bytes, with the default flags.
+    Text SubString(int start, int count) const;
+    /// Appends @p src's first @p count characters (to its first NUL). Never
+    /// throws.
+    /// @param src The text appended from.
+    /// @param count The most characters appended; a negative count reads as 0.
+    /// @return true, also when there is nothing to append; false, with this
+    ///         object unchanged, when they do not fit or anything fails.
+    bool Concatenate(const Text& src, int count);
+    /// @}
+
+    /**
+     * @name Search
+     * Indexes count from the start of the buffer, -1 when not found. Only the
+     * first `length` characters take part (FindString() excepted); the
+     * terminator is never found. Characters match exactly, whatever the case
+     * flag; FindCharacter() alone honours IsSearchForward().
+     * @{ */
+    /// Finds @p c, first to last or (IsSearchForward() false) last to first.
+    /// @param c The character sought.
+    /// @return The index of its first (or last) occurrence, or -1.
     int FindCharacter(char c) const;
+    /// Finds @p c, first to last or (IsSearchForward() false) last to first.
+    /// @param c The character sought.
+    /// @return The index of its first (or last) occurrence, or -1.
     int FindCharacter(const Char& c) const;
-    /* First occurrence of pattern, as strstr on the terminated contents
-     * (a missing buffer is the empty text). "" is found at 0. */
+    /// Finds @p pattern as strstr() does on the terminated contents (a missing
+    /// buffer is the empty text).
+    /// @param pattern The text sought; "" is found at 0.
+    /// @return The index of its first occurrence, or -1.
     int FindString(const Text& pattern) const;
-    /* First index >= start whose character is not in set, or the length. */
+    /// Skips the characters of @p set.
+    /// @param set The characters skipped.
+    /// @param start The first position; a negative start reads as 0.
+    /// @return The first index >= @p start whose character is not in @p set,
+    ///         or the length; a @p start at or past the length as it is.
     int SkipCharacters(const Text& set, int start) const;
-    /* Skips delimiters from *position, returns the token up to the next
-     * delimiter and stores that delimiter's index (or the length) in
-     * *position. An empty result means no token is left. */
+    /// Skips delimiters from `*position`, returns the token up to the next
+    /// delimiter and stores that delimiter's index (or the length) in
+    /// `*position`. This object is not changed.
+    /// @param delimiters The characters that separate tokens.
+    /// @param[in,out] position Where to start, clamped to 0..length; a NULL
+    ///                position gives an empty result.
+    /// @return A copy of the token; empty when no token is left.
     Text FindToken(const Text& delimiters, int* position) const;
+    /// Finds the first character that is in @p set.
+    /// @param set The characters sought.
+    /// @return Its index, or -1.
     int FindFromCharacterSet(const Text& set) const;
-    /* -1 (not the length) when every character is in set. */
+    /// Finds the first character that is not in @p set.
+    /// @param set The characters passed over.
+    /// @return Its index; -1 (not the length) when every character is in
+    ///         @p set.
     int FindNotFromCharacterSet(const Text& set) const;
-    /* Removes every occurrence of c in place; keeps size and ownership. */
+    /// Removes every occurrence of @p c in place; keeps size and ownership.
+    /// @param c The character removed.
+    /// @return This object.
     Text& Remove(char c);
+    /// @}
 
-    /* -1, 0 or 1 over at most count positions, in signed character order,
-     * ignoring case when THIS object is not case-sensitive. An empty text
-     * orders before any other whatever count is. */
+    /**
+     * @name Comparison
+     * Characters order as signed bytes, ignoring case when this object is not
+     * case-sensitive. The operators compare whole texts; a C string operand
+     * of NULL and a NUL Char read as the empty text. The `char*` forms do
+     * what the `const char*` ones do: without them a `char*` operand would
+     * match the built-in comparison of pointers (through operator char*()) as
+     * well.
+     * @{ */
+    /// Orders this text and @p other over at most @p count positions. An empty
+    /// text orders before any other whatever @p count is.
+    /// @param other The text compared with.
+    /// @param count The most positions compared; a shorter text's terminator
+    ///              takes part.
+    /// @return -1, 0 or 1 as this text orders before, with or after @p other.
     int Compare(const Text& other, unsigned int count) const;
-    /* Whole-text comparisons; this object's case flag decides. A C string
-     * operand of NULL and a NUL Char read as the empty text. */
+    /// @param other The right operand. @return Whether the texts are equal.
     bool operator==(const Text& other) const;
+    /// @param s The right operand. @return Whether the texts are equal.
     bool operator==(const char* s) const;
+    /// @param c The right operand. @return Whether the texts are equal.
     bool operator==(const Char& c) const;
+    /// @param other The right operand. @return Whether the texts differ.
     bool operator!=(const Text& other) const;
+    /// @param s The right operand. @return Whether the texts differ.
     bool operator!=(const char* s) const;
+    /// @param c The right operand. @return Whether the texts differ.
     bool operator!=(const Char& c) const;
+    /// @param other The right operand. @return Whether this text orders first.
     bool operator<(const Text& other) const;
+    /// @param s The right operand. @return Whether this text orders first.
     bool operator<(const char* s) const;
+    /// @param c The right operand. @return Whether this text orders first.
     bool operator<(const Char& c) const;
+    /// @param other The right operand. @return Whether this text orders first or equal.
     bool operator<=(const Text& other) const;
+    /// @param s The right operand. @return Whether this text orders first or equal.
     bool operator<=(const char* s) const;
+    /// @param c The right operand. @return Whether this text orders first or equal.
     bool operator<=(const Char& c) const;
+    /// @param other The right operand. @return Whether this text orders last.
     bool operator>(const Text& other) const;
+    /// @param s The right operand. @return Whether this text orders last.
     bool operator>(const char* s) const;
+    /// @param c The right operand. @return Whether this text orders last.
     bool operator>(const Char& c) const;
+    /// @param other The right operand. @return Whether this text orders last or equal.
     bool operator>=(const Text& other) const;
+    /// @param s The right operand. @return Whether this text orders last or equal.
     bool operator>=(const char* s) const;
+    /// @param c The right operand. @return Whether this text orders last or equal.
     bool operator>=(const Char& c) const;
-    /* A char* must match exactly, or the built-in comparison of pointers
-     * (through operator char*) would be as good a match. */
+    /// @param s The right operand. @return `*this == s`.
     bool operator==(char* s) const { return *this == static_cast<const char*>(s); }
+    /// @param s The right operand. @return `*this != s`.
     bool operator!=(char* s) const { return *this != static_cast<const char*>(s); }
+    /// @param s The right operand. @return `*this < s`.
     bool operator<(char* s) const { return *this < static_cast<const char*>(s); }
+    /// @param s The right operand. @return `*this <= s`.
     bool operator<=(char* s) const { return *this <= static_cast<const char*>(s); }
+    /// @param s The right operand. @return `*this > s`.
     bool operator>(char* s) const { return *this > static_cast<const char*>(s); }
+    /// @param s The right operand. @return `*this >= s`.
     bool operator>=(char* s) const { return *this >= static_cast<const char*>(s); }
-    /* A C string or a Char on the left, with the Text's case flag. */
-    friend bool operator==(const char* s, const Text& t) { return t == s; }
-    friend bool operator!=(const char* s, const Text& t) { return t != s; }
-    friend bool operator<(const char* s, const Text& t) { return t > s; }
-    friend bool operator<=(const char* s, const Text& t) { return t >= s; }
-    friend bool operator>(const char* s, const Text& t) { return t < s; }
-    friend bool operator>=(const char* s, const Text& t) { return t <= s; }
-    friend bool operator==(char* s, const Text& t) { return t == s; }
-    friend bool operator!=(char* s, const Text& t) { return t != s; }
-    friend bool operator<(char* s, const Text& t) { return t > s; }
-    friend bool operator<=(char* s, const Text& t) { return t >= s; }
-    friend bool operator>(char* s, const Text& t) { return t < s; }
-    friend bool operator>=(char* s, const Text& t) { return t <= s; }
-    friend bool operator==(const Char& c, const Text& t) { return t == c; }
-    friend bool operator!=(const Char& c, const Text& t) { return t != c; }
-    friend bool operator<(const Char& c, const Text& t) { return t > c; }
-    friend bool operator<=(const Char& c, const Text& t) { return t >= c; }
-    friend bool operator>(const Char& c, const Text& t) { return t < c; }
-    friend bool operator>=(const Char& c, const Text& t) { return t <= c; }
+    /// @}
 
-    /* Reads string `id` of the module, growing an owned buffer by 256-byte
-     * blocks until it fits (never shrinking it). A Text without a buffer
-     * first gets 256 bytes; an attached or temporary one is read into its
-     * own buffer, cut to size - 1 characters, and never grows or changes
-     * owner. */
+    /**
+     * @name A C string or a Char on the left
+     * With the Text's case flag, in the same order.
+     * @{ */
+    /// @param s The left operand. @param t The right operand. @return `t == s`.
+    friend bool operator==(const char* s, const Text& t) { return t == s; }
+    /// @param s The left operand. @param t The right operand. @return `t != s`.
+    friend bool operator!=(const char* s, const Text& t) { return t != s; }
+    /// @param s The left operand. @param t The right operand. @return `t > s`.
+    friend bool operator<(const char* s, const Text& t) { return t > s; }
+    /// @param s The left operand. @param t The right operand. @return `t >= s`.
+    friend bool operator<=(const char* s, const Text& t) { return t >= s; }
+    /// @param s The left operand. @param t The right operand. @return `t < s`.
+    friend bool operator>(const char* s, const Text& t) { return t < s; }
+    /// @param s The left operand. @param t The right operand. @return `t <= s`.
+    friend bool operator>=(const char* s, const Text& t) { return t <= s; }
+    /// @param s The left operand. @param t The right operand. @return `t == s`.
+    friend bool operator==(char* s, const Text& t) { return t == s; }
+    /// @param s The left operand. @param t The right operand. @return `t != s`.
+    friend bool operator!=(char* s, const Text& t) { return t != s; }
+    /// @param s The left operand. @param t The right operand. @return `t > s`.
+    friend bool operator<(char* s, const Text& t) { return t > s; }
+    /// @param s The left operand. @param t The right operand. @return `t >= s`.
+    friend bool operator<=(char* s, const Text& t) { return t >= s; }
+    /// @param s The left operand. @param t The right operand. @return `t < s`.
+    friend bool operator>(char* s, const Text& t) { return t < s; }
+    /// @param s The left operand. @param t The right operand. @return `t <= s`.
+    friend bool operator>=(char* s, const Text& t) { return t <= s; }
+    /// @param c The left operand. @param t The right operand. @return `t == c`.
+    friend bool operator==(const Char& c, const Text& t) { return t == c; }
+    /// @param c The left operand. @param t The right operand. @return `t != c`.
+    friend bool operator!=(const Char& c, const Text& t) { return t != c; }
+    /// @param c The left operand. @param t The right operand. @return `t > c`.
+    friend bool operator<(const Char& c, const Text& t) { return t > c; }
+    /// @param c The left operand. @param t The right operand. @return `t >= c`.
+    friend bool operator<=(const Char& c, const Text& t) { return t >= c; }
+    /// @param c The left operand. @param t The right operand. @return `t < c`.
+    friend bool operator>(const Char& c, const Text& t) { return t < c; }
+    /// @param c The left operand. @param t The right operand. @return `t <= c`.
+    friend bool operator>=(const Char& c, const Text& t) { return t <= c; }
+    /// @}
+
+    /** @name Formatting and resources
+     * @{ */
+    /// Formats like printf into an owned buffer that always holds the whole
+    /// result: CalcBufSize(strlen(format)) bytes, or CalcBufSize of the
+    /// result's length when that does not fit. A formatted NUL ends the text.
+    /// See the trap above: only a non-const `char*` selects this.
+    /// @param format The format. NULL or "" gives a Text without a buffer, and
+    ///               one the C library cannot format (an encoding error) the
+    ///               empty text.
+    /// @param ... The values the format converts.
+    Text(char* format, ...) VORELTEXT_PRINTF(2, 3);
+    /// Reads string @p id from the module's string table into an owned buffer
+    /// of 256 bytes or more (see Load()).
+    /// @param module The module read.
+    /// @param id The string's id.
+    Text(vtxt_Module module, unsigned int id);
+    /// Reads string @p id of the module, growing an owned buffer by 256-byte
+    /// blocks until it fits (never shrinking it). A Text without a buffer
+    /// first gets 256 bytes; an attached or temporary one is read into its own
+    /// buffer, cut to size - 1 characters, and never grows or changes owner. A
+    /// missing string gives the empty text.
+    /// @param module The module read.
+    /// @param id The string's id.
     void Load(vtxt_Module module, unsigned int id);
-    /* Case conversion in place of all `length` characters. */
+    /// @}
+
+    /**
+     * @name Case
+     * In place, over all `length` characters (past a NUL among them too), as
+     * Char converts them; an attached object converts its caller's array.
+     * @{ */
+    /// Converts to upper case.
     void ToUpper();
+    /// Converts to lower case.
     void ToLower();
+    /// @}
 
 protected:
-    /* The smallest multiple of 256 greater than n. */
+    /// The smallest multiple of 256 greater than @p n.
+    /// @param n A count of characters.
+    /// @return The buffer size for them.
+    /// @throws std::length_error when it does not fit an int.
     int CalcBufSize(int n);
 
 private:
@@ -477,5 +888,16 @@ private:
 } // namespace VorelText
 
 #endif /* __cplusplus */
+
+#if defined(VORELTEXT_DOXYGEN)
+/* Macros a program may define before including this header, declared here
+ * for the reference only. */
+/// Define when linking the static library: makes #VORELTEXT_API empty. The
+/// CMake target and the pkg-config file of a static build define it.
+#define VORELTEXT_STATIC
+/// Define to keep this header from declaring `HINSTANCE`, for code that has a
+/// `HINSTANCE` of its own; the module type is still #vtxt_Module.
+#define VORELTEXT_NO_HINSTANCE
+#endif
 
 #endif /* VORELTEXT_H */
