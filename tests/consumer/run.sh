@@ -40,7 +40,7 @@ libdir="$(cd "$(dirname "$pc")/.." && pwd)"
 for f in "$prefix/include/VorelText.h" "$libdir/libvoreltext.so" "$libdir/libvoreltext.so.1" \
     "$libdir/cmake/VorelText/VorelTextConfig.cmake" \
     "$libdir/cmake/VorelText/VorelTextConfigVersion.cmake" \
-    "$libdir/cmake/VorelText/VorelTextTargets.cmake"; do
+    "$libdir/cmake/VorelText/VorelTextTargets.cmake" "$prefix/share/doc/voreltext/LICENSE"; do
     [ -e "$f" ] || fail "missing ${f#"$prefix"/}"
 done
 [ -L "$libdir/libvoreltext.so.1" ] || fail "libvoreltext.so.1 is not the SONAME link"
@@ -48,7 +48,7 @@ if command -v readelf >/dev/null 2>&1; then
     readelf -d "$libdir/libvoreltext.so" | grep -q 'SONAME.*\[libvoreltext\.so\.1\]' ||
         fail "the library's SONAME is not libvoreltext.so.1"
 fi
-echo "ok: header, library with SONAME links, CMake package files, voreltext.pc"
+echo "ok: header, library with SONAME links, CMake package files, voreltext.pc, LICENSE"
 
 step "find_package(VorelText 1.0 CONFIG REQUIRED)"
 configure -S "$here" -B "$work/package" -DVORELTEXT_FROM=package -DCMAKE_PREFIX_PATH="$prefix"
