@@ -24,7 +24,7 @@ install(FILES include/VorelText.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # The license travels with every installed copy.
 install(FILES LICENSE README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/voreltext)
 
-# find_package(VorelText 1.0 CONFIG) -> VorelText::VorelText
+# find_package(VorelText 2.0 CONFIG) -> VorelText::VorelText
 install(EXPORT VorelTextTargets
   NAMESPACE VorelText::
   FILE VorelTextTargets.cmake

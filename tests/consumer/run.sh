@@ -37,37 +37,37 @@ step "installed layout"
 pc="$(find "$prefix" -name voreltext.pc -print -quit)"
 [ -n "$pc" ] || fail "no voreltext.pc under the prefix"
 libdir="$(cd "$(dirname "$pc")/.." && pwd)"
-for f in "$prefix/include/VorelText.h" "$libdir/libvoreltext.so" "$libdir/libvoreltext.so.1" \
+for f in "$prefix/include/VorelText.h" "$libdir/libvoreltext.so" "$libdir/libvoreltext.so.2" \
     "$libdir/cmake/VorelText/VorelTextConfig.cmake" \
     "$libdir/cmake/VorelText/VorelTextConfigVersion.cmake" \
     "$libdir/cmake/VorelText/VorelTextTargets.cmake" "$prefix/share/doc/voreltext/LICENSE"; do
     [ -e "$f" ] || fail "missing ${f#"$prefix"/}"
 done
-[ -L "$libdir/libvoreltext.so.1" ] || fail "libvoreltext.so.1 is not the SONAME link"
+[ -L "$libdir/libvoreltext.so.2" ] || fail "libvoreltext.so.2 is not the SONAME link"
 if command -v readelf >/dev/null 2>&1; then
-    readelf -d "$libdir/libvoreltext.so" | grep -q 'SONAME.*\[libvoreltext\.so\.1\]' ||
-        fail "the library's SONAME is not libvoreltext.so.1"
+    readelf -d "$libdir/libvoreltext.so" | grep -q 'SONAME.*\[libvoreltext\.so\.2\]' ||
+        fail "the library's SONAME is not libvoreltext.so.2"
 fi
 echo "ok: header, library with SONAME links, CMake package files, voreltext.pc, LICENSE"
 
-step "find_package(VorelText 1.0 CONFIG REQUIRED)"
+step "find_package(VorelText 2.0 CONFIG REQUIRED)"
 configure -S "$here" -B "$work/package" -DVORELTEXT_FROM=package -DCMAKE_PREFIX_PATH="$prefix"
 build "$work/package"
 run_both "$work/package"
 
-step "find_package accepts 1.x only (SameMajorVersion)"
-for wanted in 0.9 2.0; do
+step "find_package accepts 2.x only (SameMajorVersion)"
+for wanted in 1.0 3.0; do
     if configure -S "$here" -B "$work/version-$wanted" -DVORELTEXT_FROM=package \
         -DVORELTEXT_WANTED_VERSION="$wanted" -DCMAKE_PREFIX_PATH="$prefix" \
         >"$work/version-$wanted.log" 2>&1; then
-        fail "find_package(VorelText $wanted) accepted version 1"
+        fail "find_package(VorelText $wanted) accepted version 2"
     fi
 done
-echo "ok: versions 0.9 and 2.0 were refused"
+echo "ok: versions 1.0 and 3.0 were refused"
 
 step "pkg-config --cflags --libs voreltext"
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
-pkg-config --atleast-version=1.0 voreltext || fail "pkg-config does not see voreltext >= 1.0"
+pkg-config --atleast-version=2.0 voreltext || fail "pkg-config does not see voreltext >= 2.0"
 read -r -a cflags <<<"$(pkg-config --cflags voreltext)"
 read -r -a libs <<<"$(pkg-config --libs voreltext)"
 rpath="-Wl,-rpath,$(pkg-config --variable=libdir voreltext)"
