@@ -22,7 +22,7 @@ install(TARGETS voreltext EXPORT VorelTextTargets
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES include/VorelText.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # The license travels with every installed copy.
-install(FILES LICENSE README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/voreltext)
+install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/voreltext)
 
 # find_package(VorelText 2.0 CONFIG) -> VorelText::VorelText
 install(EXPORT VorelTextTargets
