@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Consumer check: installs VorelText into a temporary prefix and builds a small
 # outside project (this directory) against it, in C++ and in C, with
-# find_package and with pkg-config; then from the source tree with
+# find_package and with pkg-config; links the C program with a static build
+# through pkg-config --static; then builds from the source tree with
 # add_subdirectory and FetchContent. Needs cmake, a C and a C++ compiler and
 # pkg-config; uses Ninja when it is there.
 set -euo pipefail
@@ -77,6 +78,18 @@ warnings=(-Wall -Wextra -Wpedantic -Werror)
 "${CC:-cc}" -std=c99 "${warnings[@]}" "${cflags[@]}" "$here/consumer.c" \
     -o "$work/consumer_c" "${libs[@]}" "$rpath"
 run_both "$work"
+
+step "pkg-config --static: a C program linked with the static library"
+configure -S "$src" -B "$work/static" -DBUILD_SHARED_LIBS=OFF -DVORELTEXT_BUILD_TESTS=OFF \
+    -DVORELTEXT_BUILD_EXAMPLES=OFF
+build "$work/static"
+cmake --install "$work/static" --prefix "$work/static-prefix" >/dev/null
+static_pc="$(find "$work/static-prefix" -name voreltext.pc -print -quit)"
+read -r -a cflags <<<"$(PKG_CONFIG_PATH="$(dirname "$static_pc")" pkg-config --static --cflags voreltext)"
+read -r -a libs <<<"$(PKG_CONFIG_PATH="$(dirname "$static_pc")" pkg-config --static --libs voreltext)"
+"${CC:-cc}" -std=c99 "${warnings[@]}" "${cflags[@]}" "$here/consumer.c" \
+    -o "$work/static/consumer_c" "${libs[@]}"
+"$work/static/consumer_c"
 
 step "add_subdirectory of the source tree"
 configure -S "$here" -B "$work/subdirectory" -DVORELTEXT_FROM=subdirectory \
