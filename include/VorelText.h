@@ -56,8 +56,9 @@
 #define VORELTEXT_VERSION_PATCH 0 /**< Changes with fixes only. */
 #define VORELTEXT_VERSION "2.0.0" /**< The three numbers as a string. */
 /** @} */
-/** The version of the library that is running, as "MAJOR.MINOR.PATCH": a
- * program can compare it with the VORELTEXT_VERSION it was compiled with. */
+/** The version of the library that is running: a program can compare it
+ * with the VORELTEXT_VERSION it was compiled with.
+ * @return "MAJOR.MINOR.PATCH", a static string. */
 #ifdef __cplusplus
 extern "C" VORELTEXT_API const char* vtxt_Version(void);
 #else
