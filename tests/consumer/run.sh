@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Consumer check: installs VorelText into a temporary prefix and builds a small
 # outside project (this directory) against it, in C++ and in C, with
-# find_package and with pkg-config; links the C program with a static build
+# find_package and with pkg-config, and the README's tour with the README's
+# command lines; links the C program with a static build
 # through pkg-config --static; then builds from the source tree with
 # add_subdirectory and FetchContent. Needs cmake, a C and a C++ compiler and
 # pkg-config; uses Ninja when it is there.
@@ -78,6 +79,23 @@ warnings=(-Wall -Wextra -Wpedantic -Werror)
 "${CC:-cc}" -std=c99 "${warnings[@]}" "${cflags[@]}" "$here/consumer.c" \
     -o "$work/consumer_c" "${libs[@]}" "$rpath"
 run_both "$work"
+
+step "the README's tour, built with the README's pkg-config command lines"
+readme_block() { # the code block that follows the line `NAME`: in the README
+    awk -v marker="\`$1\`:" '$0 == marker { found = 1; next }
+        found && /^```/ { if (inside) exit; inside = 1; next }
+        inside { print }' "$src/README.md"
+}
+readme_block tour.cpp >"$work/tour.cpp"
+readme_block tour.c >"$work/tour.c"
+"${CXX:-c++}" "$work/tour.cpp" "${cflags[@]}" "${libs[@]}" "$rpath" -o "$work/tour"
+"${CC:-cc}" -std=c99 "$work/tour.c" "${cflags[@]}" "${libs[@]}" "$rpath" -o "$work/tour-c"
+for check in "tour:Hello, world / 5 / WORLD / 1" \
+    "tour-c:redgreenblue, library $(pkg-config --modversion voreltext)"; do
+    output="$("$work/${check%%:*}")"
+    [ "$output" = "${check#*:}" ] || fail "${check%%:*} printed '$output', the README says '${check#*:}'"
+done
+echo "ok: both tours print what their comments say"
 
 step "pkg-config --static: a C program linked with the static library"
 configure -S "$src" -B "$work/static" -DBUILD_SHARED_LIBS=OFF -DVORELTEXT_BUILD_TESTS=OFF \
