@@ -1,5 +1,6 @@
 # Installation and discovery: the header, the shared library with its SONAME
-# links, CMake package files (find_package) and a pkg-config file.
+# links, CMake package files (find_package), a pkg-config file and the license
+# with the documents beside it (share/doc/voreltext).
 #
 # A project that pulls VorelText in with add_subdirectory or FetchContent gets
 # VorelText::VorelText from the alias target and no install rules unless it
@@ -20,8 +21,10 @@ install(TARGETS voreltext EXPORT VorelTextTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES include/VorelText.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The license travels with every installed copy.
+install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/voreltext)
 
-# find_package(VorelText 1.0 CONFIG) -> VorelText::VorelText
+# find_package(VorelText 2.0 CONFIG) -> VorelText::VorelText
 install(EXPORT VorelTextTargets
   NAMESPACE VorelText::
   FILE VorelTextTargets.cmake

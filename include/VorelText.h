@@ -67,6 +67,22 @@
 
 /// The text that the buffer-too-small error points at.
 #define VTXT_BUFFER_TOO_SMALL "Buffer is too small"
+/** @name Version
+ * The version of this header; vtxt_Version() gives the library's at run time.
+ * @{ */
+#define VORELTEXT_VERSION_MAJOR 2 /**< Changes when the ABI does (the SONAME). */
+#define VORELTEXT_VERSION_MINOR 0 /**< Changes with additions. */
+#define VORELTEXT_VERSION_PATCH 0 /**< Changes with fixes only. */
+#define VORELTEXT_VERSION "2.0.0" /**< The three numbers as a string. */
+/** @} */
+/** The version of the library that is running: a program can compare it
+ * with the VORELTEXT_VERSION it was compiled with.
+ * @return "MAJOR.MINOR.PATCH", a static string. */
+#ifdef __cplusplus
+extern "C" VORELTEXT_API const char* vtxt_Version(void);
+#else
+VORELTEXT_API const char* vtxt_Version(void);
+#endif
 
 /* On Windows the module is the HINSTANCE; see vtxt_Module below. */
 #if defined(_WIN32)

@@ -26,6 +26,7 @@ int main(void) {
         {vtxt_Text_strtok_r(list, comma, &saved) - list, 0, "strtok_r"},
         {vtxt_Text_strcmp(high, a), -1, "strcmp: signed"},
         {vtxt_Text__stricmp(s, NULL), 1, "_stricmp: empty second"},
+        {strcmp(vtxt_Version(), VORELTEXT_VERSION), 0, "library version = header version"},
     };
     int failures = 0;
     size_t i;

@@ -30,6 +30,7 @@ int main(void) {
     expect(vtxt_Text_strcat(joined, (int)sizeof joined, too_long) == NULL, "strcat refusal");
     expect(strcmp(joined, "red") == 0, "strcat left the array alone");
     expect(vtxt_Text__stricmp(joined, "RED") == 0, "_stricmp");
+    expect(strcmp(vtxt_Version(), VORELTEXT_VERSION) == 0, "library and header versions");
 
     if (failures == 0) {
         printf("C consumer: ok (%s)\n", joined);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Consumer check: installs VorelText into a temporary prefix and builds a small
 # outside project (this directory) against it, in C++ and in C, with
-# find_package and with pkg-config; then from the source tree with
+# find_package and with pkg-config, and the README's tour with the README's
+# command lines; links the C program with a static build
+# through pkg-config --static; then builds from the source tree with
 # add_subdirectory and FetchContent. Needs cmake, a C and a C++ compiler and
 # pkg-config; uses Ninja when it is there.
 set -euo pipefail
@@ -40,7 +42,7 @@ libdir="$(cd "$(dirname "$pc")/.." && pwd)"
 for f in "$prefix/include/VorelText.h" "$libdir/libvoreltext.so" "$libdir/libvoreltext.so.2" \
     "$libdir/cmake/VorelText/VorelTextConfig.cmake" \
     "$libdir/cmake/VorelText/VorelTextConfigVersion.cmake" \
-    "$libdir/cmake/VorelText/VorelTextTargets.cmake"; do
+    "$libdir/cmake/VorelText/VorelTextTargets.cmake" "$prefix/share/doc/voreltext/LICENSE"; do
     [ -e "$f" ] || fail "missing ${f#"$prefix"/}"
 done
 [ -L "$libdir/libvoreltext.so.2" ] || fail "libvoreltext.so.2 is not the SONAME link"
@@ -48,7 +50,7 @@ if command -v readelf >/dev/null 2>&1; then
     readelf -d "$libdir/libvoreltext.so" | grep -q 'SONAME.*\[libvoreltext\.so\.2\]' ||
         fail "the library's SONAME is not libvoreltext.so.2"
 fi
-echo "ok: header, library with SONAME links, CMake package files, voreltext.pc"
+echo "ok: header, library with SONAME links, CMake package files, voreltext.pc, LICENSE"
 
 step "find_package(VorelText 2.0 CONFIG REQUIRED)"
 configure -S "$here" -B "$work/package" -DVORELTEXT_FROM=package -DCMAKE_PREFIX_PATH="$prefix"
@@ -77,6 +79,35 @@ warnings=(-Wall -Wextra -Wpedantic -Werror)
 "${CC:-cc}" -std=c99 "${warnings[@]}" "${cflags[@]}" "$here/consumer.c" \
     -o "$work/consumer_c" "${libs[@]}" "$rpath"
 run_both "$work"
+
+step "the README's tour, built with the README's pkg-config command lines"
+readme_block() { # the code block that follows the line `NAME`: in the README
+    awk -v marker="\`$1\`:" '$0 == marker { found = 1; next }
+        found && /^```/ { if (inside) exit; inside = 1; next }
+        inside { print }' "$src/README.md"
+}
+readme_block tour.cpp >"$work/tour.cpp"
+readme_block tour.c >"$work/tour.c"
+"${CXX:-c++}" "$work/tour.cpp" "${cflags[@]}" "${libs[@]}" "$rpath" -o "$work/tour"
+"${CC:-cc}" -std=c99 "$work/tour.c" "${cflags[@]}" "${libs[@]}" "$rpath" -o "$work/tour-c"
+for check in "tour:Hello, world / 5 / WORLD / 1" \
+    "tour-c:redgreenblue, library $(pkg-config --modversion voreltext)"; do
+    output="$("$work/${check%%:*}")"
+    [ "$output" = "${check#*:}" ] || fail "${check%%:*} printed '$output', the README says '${check#*:}'"
+done
+echo "ok: both tours print what their comments say"
+
+step "pkg-config --static: a C program linked with the static library"
+configure -S "$src" -B "$work/static" -DBUILD_SHARED_LIBS=OFF -DVORELTEXT_BUILD_TESTS=OFF \
+    -DVORELTEXT_BUILD_EXAMPLES=OFF
+build "$work/static"
+cmake --install "$work/static" --prefix "$work/static-prefix" >/dev/null
+static_pc="$(find "$work/static-prefix" -name voreltext.pc -print -quit)"
+read -r -a cflags <<<"$(PKG_CONFIG_PATH="$(dirname "$static_pc")" pkg-config --static --cflags voreltext)"
+read -r -a libs <<<"$(PKG_CONFIG_PATH="$(dirname "$static_pc")" pkg-config --static --libs voreltext)"
+"${CC:-cc}" -std=c99 "${warnings[@]}" "${cflags[@]}" "$here/consumer.c" \
+    -o "$work/static/consumer_c" "${libs[@]}"
+"$work/static/consumer_c"
 
 step "add_subdirectory of the source tree"
 configure -S "$here" -B "$work/subdirectory" -DVORELTEXT_FROM=subdirectory \

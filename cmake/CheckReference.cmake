@@ -1,0 +1,40 @@
+# Run by the docs target after Doxygen (cmake -P): Doxygen says nothing about
+# a C function or macro when the header's file comment is missing, it just
+# leaves it out. So every exported C function and every version or error
+# macro of the header must appear on the reference's header or group pages.
+#   -DHTML=<html dir> -DHEADER=<VorelText.h> -DSYMBOLS=<exported-symbols.txt>
+#   -DWERROR=ON|OFF (OFF only reports)
+if(WERROR)
+  set(level FATAL_ERROR)
+else()
+  set(level WARNING)
+endif()
+file(GLOB pages "${HTML}/VorelText_8h.html" "${HTML}/group__*.html")
+if(NOT pages)
+  message(${level} "The reference has no page for VorelText.h: the header "
+                   "needs a /** @file */ comment")
+  return()
+endif()
+set(text "")
+foreach(page IN LISTS pages)
+  file(READ "${page}" content)
+  string(APPEND text "${content}")
+endforeach()
+
+file(STRINGS "${SYMBOLS}" names REGEX "^vtxt_")
+file(STRINGS "${HEADER}" defines REGEX "^#define (VORELTEXT_VERSION|VTXT_)")
+foreach(line IN LISTS defines)
+  string(REGEX MATCH "^#define ([A-Z_]+)" match "${line}")
+  list(APPEND names "${CMAKE_MATCH_1}")
+endforeach()
+set(missing "")
+foreach(name IN LISTS names)
+  string(FIND "${text}" ">${name}<" found)
+  if(found EQUAL -1)
+    list(APPEND missing "${name}")
+  endif()
+endforeach()
+if(missing)
+  list(JOIN missing " " missing)
+  message(${level} "Missing from the reference (document them in the header): ${missing}")
+endif()
