@@ -75,14 +75,6 @@
 #define VORELTEXT_VERSION_PATCH 0 /**< Changes with fixes only. */
 #define VORELTEXT_VERSION "2.0.0" /**< The three numbers as a string. */
 /** @} */
-/** The version of the library that is running: a program can compare it
- * with the VORELTEXT_VERSION it was compiled with.
- * @return "MAJOR.MINOR.PATCH", a static string. */
-#ifdef __cplusplus
-extern "C" VORELTEXT_API const char* vtxt_Version(void);
-#else
-VORELTEXT_API const char* vtxt_Version(void);
-#endif
 
 /* On Windows the module is the HINSTANCE; see vtxt_Module below. */
 #if defined(_WIN32)
@@ -142,6 +134,14 @@ extern "C" {
  * Differences from the C library's namesakes are marked "Unlike".
  * @{
  */
+
+/** @name Version
+ * @{ */
+/// The version of the library that is running: a program can compare it
+/// with the VORELTEXT_VERSION it was compiled with.
+/// @return "MAJOR.MINOR.PATCH", a static string.
+VORELTEXT_API const char* vtxt_Version(void);
+/** @} */
 
 /** @name Characters, numbers and formatting
  * @{ */
