@@ -40,7 +40,10 @@
 #define VORELTEXT_API __attribute__((visibility("default")))
 #endif
 
-#if defined(__GNUC__) || defined(__clang__)
+#if defined(__MINGW32__)
+/* The library formats with MinGW's C99 printf (%zu, %lld), not the system's. */
+#define VORELTEXT_PRINTF(fmt, first) __attribute__((format(gnu_printf, fmt, first)))
+#elif defined(__GNUC__) || defined(__clang__)
 #define VORELTEXT_PRINTF(fmt, first) __attribute__((format(printf, fmt, first)))
 #else
 #define VORELTEXT_PRINTF(fmt, first)
@@ -50,7 +53,13 @@
 #define VTXT_BUFFER_TOO_SMALL "Buffer is too small"
 
 #if defined(_WIN32)
-#include <windows.h> /* HINSTANCE and LoadStringA */
+/* A module handle, declared as <windows.h> declares it, which the header
+ * does not include; either may come first. */
+struct HINSTANCE__;
+typedef struct HINSTANCE__* vtxt_Module;
+#if defined(__cplusplus) && !defined(VORELTEXT_NO_HINSTANCE)
+typedef struct HINSTANCE__* HINSTANCE;
+#endif
 #else
 /*
  * String tables: off Windows a "module" is a table of strings that the caller
@@ -71,7 +80,8 @@ typedef struct vtxt_StringTable {
     int count;
 } vtxt_StringTable;
 
-typedef const vtxt_StringTable* HINSTANCE;
+typedef const vtxt_StringTable* vtxt_Module;
+typedef vtxt_Module HINSTANCE;
 #endif
 
 #ifdef __cplusplus
@@ -266,7 +276,7 @@ public:
      * the text. See the trap above: only a non-const char* selects this. */
     Text(char* format, ...);
     /* Reads string `id` from the module's string table (see Load). */
-    Text(HINSTANCE module, unsigned int id);
+    Text(vtxt_Module module, unsigned int id);
     ~Text();
 
     /* Assignment leaves this object owning a fresh buffer (or none when src
@@ -383,7 +393,7 @@ public:
      * first gets 256 bytes; an attached or temporary one is read into its
      * own buffer, cut to size - 1 characters, and never grows or changes
      * owner. */
-    void Load(HINSTANCE module, unsigned int id);
+    void Load(vtxt_Module module, unsigned int id);
     /* Case conversion in place of all `length` characters. */
     void ToUpper();
     void ToLower();

@@ -6,6 +6,16 @@
 #include <stdexcept>
 #include <string.h> // strnlen
 
+#if defined(_WIN32)
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h> // LoadStringA
+#endif
+
 namespace VorelText {
 
 namespace {
@@ -15,7 +25,7 @@ namespace {
 // below 1 (LoadStringA would then hand out a pointer instead of copying).
 // The buffer is emptied first so that a lookup that finds nothing and writes
 // nothing still leaves an empty string.
-int LookUp(HINSTANCE module, unsigned int id, char* buffer, int size) {
+int LookUp(vtxt_Module module, unsigned int id, char* buffer, int size) {
     buffer[0] = '\0';
 #if defined(_WIN32)
     return LoadStringA(module, id, buffer, size);
@@ -36,14 +46,14 @@ int GrownSize(int size) {
 
 } // namespace
 
-Text::Text(HINSTANCE module, unsigned int id) : Text() {
+Text::Text(vtxt_Module module, unsigned int id) : Text() {
     buffer = detail::NewBuffer(blockSize);
     buffer[0] = '\0';
     size = blockSize;
     Load(module, id);
 }
 
-void Text::Load(HINSTANCE module, unsigned int id) {
+void Text::Load(vtxt_Module module, unsigned int id) {
     if (attached) {
         // A caller's array or a handed-over buffer: read within it, cut to
         // size - 1 characters; it is never grown, released or taken over.
