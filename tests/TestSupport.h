@@ -15,7 +15,8 @@
 
 #define VTEST_SKIP_UNLESS_COUNTED()                                                                \
     if (!vtest::ArrayAllocationsCounted())                                                         \
-    GTEST_SKIP() << "a tool intercepts array new/delete: nothing to count"
+    GTEST_SKIP() << "the library's array new/delete are not the test program's (a tool "           \
+                    "intercepts them, or the library is a DLL): nothing to count"
 
 namespace vtest {
 
@@ -77,10 +78,15 @@ struct Latin1Locale {
     ~Latin1Locale() { std::setlocale(LC_ALL, "C"); }
     bool active;
 };
+#if defined(_WIN32)
+#define VTEST_NO_LATIN1 "no ISO-8859-1 locale on Windows (code page 1252 differs at 0x80..0x9F)"
+#else
+#define VTEST_NO_LATIN1 "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)"
+#endif
 #define VTEST_LATIN1_OR_SKIP()                                                                     \
     vtest::Latin1Locale latin1Locale;                                                              \
     if (!latin1Locale.active)                                                                      \
-    GTEST_SKIP() << "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)"
+    GTEST_SKIP() << VTEST_NO_LATIN1
 
 // "characters length/size" ("null 0/0" without a buffer), then " unterminated"
 // when no NUL follows the length, " nocase" and " backward" for flags off.
