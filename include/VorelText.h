@@ -59,7 +59,10 @@
 /// @param fmt The position of the format parameter (1-based; 2 for a
 ///            constructor, whose first parameter is the object).
 /// @param first The position of the first value the format converts.
-#if defined(__GNUC__) || defined(__clang__)
+#if defined(__MINGW32__)
+/* The library formats with MinGW's C99 printf (%zu, %lld), not the system's. */
+#define VORELTEXT_PRINTF(fmt, first) __attribute__((format(gnu_printf, fmt, first)))
+#elif defined(__GNUC__) || defined(__clang__)
 #define VORELTEXT_PRINTF(fmt, first) __attribute__((format(printf, fmt, first)))
 #else
 #define VORELTEXT_PRINTF(fmt, first)

@@ -4,6 +4,8 @@
 #ifndef VORELTEXT_TESTS_ALLOCATIONCOUNT_H
 #define VORELTEXT_TESTS_ALLOCATIONCOUNT_H
 
+#include "VorelText.h"
+
 #include <atomic>
 #include <cstddef>
 #include <new>
@@ -30,12 +32,12 @@ inline void WatchDeletes(const void* p) {
     watchedDeletes = 0;
 }
 
-// False when a tool (valgrind) replaces the replacement and nothing counts.
-// Kept out of the file that defines the replacement, where the compiler would
-// inline both and take the malloc/free inside for a mismatch.
+// False when the library's buffers do not come from the replacement: a tool
+// (valgrind) replaces it, or the library is a Windows DLL, whose new[] is the
+// C++ runtime DLL's and not the program's.
 inline bool ArrayAllocationsCounted() {
     const long before = arrayAllocations;
-    ::operator delete[](::operator new[](1));
+    { const VorelText::Text probe("x"); }
     return arrayAllocations != before;
 }
 

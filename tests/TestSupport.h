@@ -17,7 +17,8 @@
 
 #define VTEST_SKIP_UNLESS_COUNTED()                                                                \
     if (!vtest::ArrayAllocationsCounted())                                                         \
-    GTEST_SKIP() << "a tool intercepts array new/delete: nothing to count"
+    GTEST_SKIP() << "the library's array new/delete are not the test program's (a tool "           \
+                    "intercepts them, or the library is a DLL): nothing to count"
 
 namespace vtest {
 
@@ -72,20 +73,27 @@ struct Exact {
 
 // The Latin-1 locale for one test, then "C" again; `active` is false where
 // the locale is not installed. A developer's machine then skips the test; CI
-// (which sets CI and creates the locale) fails it.
+// (which sets CI and creates the locale) fails it. On Windows it is code page
+// 1252, which has Latin-1's letters at 0xA0..0xFF.
 struct Latin1Locale {
     Latin1Locale()
         : active(std::setlocale(LC_ALL, "en_US.ISO-8859-1") != nullptr ||
-                 std::setlocale(LC_ALL, "en_US.iso88591") != nullptr) {}
+                 std::setlocale(LC_ALL, "en_US.iso88591") != nullptr ||
+                 std::setlocale(LC_ALL, ".1252") != nullptr) {}
     ~Latin1Locale() { std::setlocale(LC_ALL, "C"); }
     bool active;
 };
+#if defined(_WIN32)
+#define VTEST_NO_LATIN1 "no locale for code page 1252"
+#else
+#define VTEST_NO_LATIN1 "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)"
+#endif
 #define VTEST_LATIN1_OR_SKIP()                                                                     \
     vtest::Latin1Locale latin1Locale;                                                              \
     if (!latin1Locale.active && std::getenv("CI") != nullptr)                                      \
         FAIL() << "CI must create the Latin-1 locale (see .ci/setup)";                             \
     if (!latin1Locale.active)                                                                      \
-    GTEST_SKIP() << "no Latin-1 locale (localedef -i en_US -f ISO-8859-1 en_US.ISO-8859-1)"
+    GTEST_SKIP() << VTEST_NO_LATIN1
 
 // "characters length/size" ("null 0/0" without a buffer), then " unterminated"
 // when no NUL follows the length, " nocase" and " backward" for flags off.

@@ -2,16 +2,13 @@
 // first, second, ... array allocation, either completes or throws
 // std::bad_alloc, leaks nothing, releases nothing twice (the sanitizers and
 // valgrind see that) and leaves the object valid and, but for Load, unchanged.
+#include "ResourceStrings.h"
 #include "TestSupport.h"
 
 #include <functional>
 #include <utility>
 
 namespace {
-
-const std::string kLong(300, 'r');
-const vtxt_StringTableEntry kEntries[] = {{1, "short"}, {2, kLong.c_str()}};
-const vtxt_StringTable kTable = {kEntries, 2};
 
 // The starting states: a full owned buffer (so that appends must grow), a
 // roomy one, and a static array attached.
@@ -54,7 +51,7 @@ TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
         {"Text(const char*)", Full, [](Text&) { Text t("abc"); }, true},
         {"Text(const Text&)", Full, [](Text& t) { Text copy(t); }, true},
         {"Text(format)", Full, [](Text&) { Text t(const_cast<char*>("%d"), 42); }, true},
-        {"Text(module, id)", Full, [](Text&) { Text t(&kTable, 2); }, true},
+        {"Text(module, id)", Full, [](Text&) { Text t(vtest::Resources(), 2); }, true},
         {"= Text", Full, [&](Text& t) { t = source; }, true},
         {"= char*", Attached, [](Text& t) { t = "abc"; }, true},
         {"= Char", Full, [](Text& t) { t = Char('x'); }, true},
@@ -70,10 +67,10 @@ TEST(AllocationFailure, EveryOperationCompletesOrFailsCleanly) {
         {"Concatenate", Full, [&](Text& t) { refused(t.Concatenate(source, 4)); }, true},
         {"Concatenate attached", Attached, [&](Text& t) { refused(t.Concatenate(source, 4)); },
          true},
-        {"Load", Roomy, [](Text& t) { t.Load(&kTable, 1); }, true},
+        {"Load", Roomy, [](Text& t) { t.Load(vtest::Resources(), 1); }, true},
         {"strncat", Attached, [&](Text& t) { refused(vtxt_Text_strncat(t, chars, 4)); }, true},
         {"strncpy", Attached, [&](Text& t) { refused(vtxt_Text_strncpy(t, chars, 4)); }, false},
-        {"Load growing", Full, [](Text& t) { t.Load(&kTable, 2); }, false},
+        {"Load growing", Full, [](Text& t) { t.Load(vtest::Resources(), 2); }, false},
     };
     for (const auto& c : cases) {
         bool completed = false;

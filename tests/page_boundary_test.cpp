@@ -7,8 +7,12 @@
 #include "VorelText.h"
 
 #include <gtest/gtest.h>
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/mman.h>
 #include <unistd.h>
+#endif
 
 #include <climits>
 #include <stdexcept>
@@ -20,19 +24,50 @@ using VorelText::Text;
 
 namespace {
 
+// Pages that no access may touch, and opening some of them to reads and writes.
+#if defined(_WIN32)
+std::size_t PageSize() {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    return info.dwPageSize;
+}
+char* Inaccessible(std::size_t bytes) {
+    return static_cast<char*>(
+        VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_NOACCESS));
+}
+bool Open(char* p, std::size_t bytes) {
+    DWORD previous;
+    return VirtualProtect(p, bytes, PAGE_READWRITE, &previous) != 0;
+}
+void Release(char* p, std::size_t) {
+    VirtualFree(p, 0, MEM_RELEASE);
+}
+#else
+std::size_t PageSize() {
+    return static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+char* Inaccessible(std::size_t bytes) {
+    void* p = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return p == MAP_FAILED ? nullptr : static_cast<char*>(p);
+}
+bool Open(char* p, std::size_t bytes) {
+    return mprotect(p, bytes, PROT_READ | PROT_WRITE) == 0;
+}
+void Release(char* p, std::size_t bytes) {
+    munmap(p, bytes);
+}
+#endif
+
 // One readable, writable page between two inaccessible ones.
 class GuardedPage {
 public:
-    GuardedPage()
-        : page_(static_cast<std::size_t>(sysconf(_SC_PAGESIZE))),
-          base_(static_cast<char*>(
-              mmap(nullptr, 3 * page_, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0))) {
-        if (base_ == MAP_FAILED || mprotect(base_ + page_, page_, PROT_READ | PROT_WRITE) != 0)
+    GuardedPage() : page_(PageSize()), base_(Inaccessible(3 * page_)) {
+        if (base_ == nullptr || !Open(base_ + page_, page_))
             throw std::runtime_error("no guarded page");
     }
     GuardedPage(const GuardedPage&) = delete;
     GuardedPage& operator=(const GuardedPage&) = delete;
-    ~GuardedPage() { munmap(base_, 3 * page_); }
+    ~GuardedPage() { Release(base_, 3 * page_); }
 
     // `bytes` ending at the page's last byte; the next byte is inaccessible.
     char* AtEnd(const std::string& bytes) { return At(bytes, page_ - bytes.size()); }

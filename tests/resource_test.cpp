@@ -1,23 +1,78 @@
-// String tables: the lookup, the resource constructor and Load.
+// String resources: the resource constructor and Load, through LoadStringA on
+// the test program's own STRINGTABLE on Windows and through the string table
+// elsewhere, against one table of rows; and the string-table lookup itself.
+#include "ResourceStrings.h"
 #include "TestSupport.h"
 
+using vtest::kMissingId;
+using vtest::kResourceStrings;
+using vtest::Resources;
+
 namespace {
-const std::string k255(255, 'e'), k300(300, 't');
-const vtxt_StringTableEntry kEntries[] = {
-    {1, "Hello"},  {2, k300.c_str()}, {3, k255.c_str()}, {4, nullptr},
-    {4, "Hidden"}, {1, "Overridden"}, {5, "0123456789"}, {6, ""},
-};
-const vtxt_StringTable kTable = {kEntries, 8}, kNoEntries = {nullptr, 3};
+// The row with this id.
+const vtest::ResourceString& Row(unsigned int id) {
+    for (const auto& row : kResourceStrings)
+        if (row.id == id)
+            return row;
+    throw std::logic_error("no such row");
+}
+std::string Expected(unsigned int id, int size) {
+    const std::string text = Row(id).text;
+    return text + " " + std::to_string(text.size()) + "/" + std::to_string(size);
+}
 } // namespace
 
+TEST(Resource, ConstructorGrowsByBlocksAndLoadNeverShrinks) {
+    // 255 characters fill 256 bytes, so they are read again from 512.
+    for (const auto& row : kResourceStrings)
+        EXPECT_EQ(Show(Text(Resources(), row.id)), Expected(row.id, row.size)) << row.id;
+    EXPECT_EQ(Show(Text(Resources(), kMissingId)), " 0/256");
+    Text t(Resources(), 40), none;
+    t.Load(Resources(), 1);
+    EXPECT_EQ(Show(t), Expected(1, 768));
+    t.Load(Resources(), kMissingId);
+    EXPECT_EQ(Show(t), " 0/768");
+    none.Load(Resources(), 1); // gets its first 256 bytes, then grows
+    EXPECT_EQ(Show(none), Expected(1, 256));
+    none.Load(Resources(), 40);
+    EXPECT_EQ(Show(none), Expected(40, 768));
+}
+
+TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
+    vtest::Guarded area(4, ""), one(1, "");
+    Text attached, single, source(Resources(), 1);
+    attached.Attach(area.data(), 4);
+    attached.Load(Resources(), 2);
+    EXPECT_EQ(Show(attached), "ttt 3/4");
+    attached.Attach(area.data(), 0);
+    attached.Load(Resources(), 1);
+    EXPECT_EQ(attached.LengthGet(), 0);
+    EXPECT_EQ(static_cast<char*>(attached), area.data());
+    EXPECT_EQ(area.Changed(), "0-3");
+    single.Attach(one.data(), 1); // room for the terminator only
+    single.Load(Resources(), 1);
+    EXPECT_EQ(Show(single) + one.Changed(), " 0/1");
+    // A temporary keeps its buffer for the object that takes it over.
+    const char* held = source;
+    source.FlagAsTemp();
+    source.Load(Resources(), 3);
+    const Text taker(source);
+    EXPECT_EQ(static_cast<const char*>(taker), held);
+    EXPECT_EQ(Show(taker), Expected(3, 256));
+}
+
+#if !defined(_WIN32)
 TEST(StringTable, CopiesCutAndTerminated) {
+    const vtxt_StringTableEntry entries[] = {
+        {1, "Hello"}, {4, nullptr}, {4, "Hidden"}, {1, "Overridden"}, {6, ""}};
+    const vtxt_StringTable table = {entries, 5}, noEntries = {nullptr, 3};
     // Module, id, size, then the count and the bytes written ("0-5": six).
     // clang-format off
     const struct { HINSTANCE module; unsigned id; int size; const char* result; } cases[] = {
-        {&kTable, 1, 8, "5 0-5"}, {&kTable, 1, 4, "3 0-3"}, {&kTable, 1, 1, "0 0"},
-        {&kTable, 4, 8, "0 0"}, {&kTable, 6, 8, "0 0"}, {&kTable, 99, 8, "0 0"},
-        {nullptr, 1, 8, "0 0"}, {&kNoEntries, 1, 8, "0 0"}, {&kTable, 1, 0, "0 "},
-        {&kTable, 1, -1, "0 "}};
+        {&table, 1, 8, "5 0-5"}, {&table, 1, 4, "3 0-3"}, {&table, 1, 1, "0 0"},
+        {&table, 4, 8, "0 0"}, {&table, 6, 8, "0 0"}, {&table, 99, 8, "0 0"},
+        {nullptr, 1, 8, "0 0"}, {&noEntries, 1, 8, "0 0"}, {&table, 1, 0, "0 "},
+        {&table, 1, -1, "0 "}};
     // clang-format on
     for (const auto& k : cases) {
         vtest::Guarded area(8);
@@ -27,41 +82,6 @@ TEST(StringTable, CopiesCutAndTerminated) {
             EXPECT_EQ(std::string(area.data()), std::string("Hello").substr(0, count));
         }
     }
-    EXPECT_EQ(vtxt_LoadString(&kTable, 1, nullptr, 8), 0);
+    EXPECT_EQ(vtxt_LoadString(&table, 1, nullptr, 8), 0);
 }
-
-TEST(Resource, ConstructorGrowsByBlocksAndLoadNeverShrinks) {
-    EXPECT_EQ(Show(Text(&kTable, 5)), "0123456789 10/256");
-    EXPECT_EQ(Show(Text(&kTable, 2)), k300 + " 300/512");
-    EXPECT_EQ(Show(Text(&kTable, 3)), k255 + " 255/512"); // 255 fills 256 bytes: read again
-    EXPECT_EQ(Show(Text(&kTable, 99)) + "," + Show(Text(&kTable, 4)), " 0/256, 0/256");
-    Text t(&kTable, 2), none;
-    t.Load(&kTable, 1);
-    EXPECT_EQ(Show(t), "Hello 5/512");
-    t.Load(&kTable, 99);
-    EXPECT_EQ(Show(t), " 0/512");
-    none.Load(&kTable, 1); // gets its first 256 bytes, then grows
-    EXPECT_EQ(Show(none), "Hello 5/256");
-    none.Load(&kTable, 2);
-    EXPECT_EQ(Show(none), k300 + " 300/512");
-}
-
-TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
-    vtest::Guarded area(4, "");
-    Text attached, source(&kTable, 1);
-    attached.Attach(area.data(), 4);
-    attached.Load(&kTable, 2);
-    EXPECT_EQ(Show(attached), "ttt 3/4");
-    attached.Attach(area.data(), 0);
-    attached.Load(&kTable, 1);
-    EXPECT_EQ(attached.LengthGet(), 0);
-    EXPECT_EQ(static_cast<char*>(attached), area.data());
-    EXPECT_EQ(area.Changed(), "0-3");
-    // A temporary keeps its buffer for the object that takes it over.
-    const char* held = source;
-    source.FlagAsTemp();
-    source.Load(&kTable, 3);
-    const Text taker(source);
-    EXPECT_EQ(static_cast<const char*>(taker), held);
-    EXPECT_EQ(Show(taker), std::string(k255) + " 255/256");
-}
+#endif

@@ -10,12 +10,16 @@
 namespace VorelText::detail {
 
 // The low 8 bits of tolower/toupper, handed the value Char hands them, so
-// Text and Char always agree (0xFF stays 0xFF).
+// Text and Char always agree. 0xFF, handed over as EOF, stays 0xFF without
+// asking: Windows' runtime maps EOF as the byte 0xFF (to 0x9F in code page
+// 1252).
 inline char LowerByte(char c) {
-    return static_cast<char>(std::tolower(CLibraryValue(c)));
+    const int value = CLibraryValue(c);
+    return value == EOF ? c : static_cast<char>(std::tolower(value));
 }
 inline char UpperByte(char c) {
-    return static_cast<char>(std::toupper(CLibraryValue(c)));
+    const int value = CLibraryValue(c);
+    return value == EOF ? c : static_cast<char>(std::toupper(value));
 }
 
 // -1, 0 or 1 in Char's order: signed 8-bit values whatever char's sign.

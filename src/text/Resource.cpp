@@ -4,6 +4,16 @@
 
 #include <string.h> // strnlen
 
+#if defined(_WIN32)
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h> // LoadStringA
+#endif
+
 namespace VorelText {
 
 namespace {

@@ -5,6 +5,10 @@
 #
 #   exported-symbols.sh list  NM LIBRARY        print the library's symbols
 #   exported-symbols.sh check NM LIBRARY LIST   compare them with LIST
+#   exported-symbols.sh check-dll OBJDUMP CXXFILT DLL LIST
+#       compare a Windows DLL's export table with LIST: C names exactly, C++
+#       names demangled, the module handle being HINSTANCE__* there instead
+#       of a string table, and vtxt_LoadString existing only elsewhere
 #
 # tools/update-abi-list rewrites the list after a deliberate change.
 set -eu
@@ -36,12 +40,42 @@ demangle() {
     fi
 }
 
+listed() {
+    grep -Ev '^[[:space:]]*(#|$)' "$1"
+}
+
+# The names in a DLL's export table.
+list_dll_symbols() {
+    if [ ! -f "$2" ]; then
+        echo "no library at $2" >&2
+        exit 1
+    fi
+    "$1" -p "$2" | sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+        awk '/^[[:space:]]*\[ *[0-9]+\]/ { print $NF }'
+}
+
 check_symbols() {
-    nm=$1 library=$2 expected_list=$3
     tmp=$(mktemp -d "${TMPDIR:-/tmp}/voreltext-abi.XXXXXX")
     trap 'rm -rf "$tmp"' EXIT
-    grep -Ev '^[[:space:]]*(#|$)' "$expected_list" | LC_ALL=C sort -u >"$tmp/expected"
-    list_symbols "$nm" "$library" >"$tmp/actual"
+    listed "$3" | LC_ALL=C sort -u >"$tmp/expected"
+    list_symbols "$1" "$2" >"$tmp/actual"
+    compare_symbols "$3"
+}
+
+check_dll_symbols() {
+    objdump=$1 cxxfilt=$2
+    tmp=$(mktemp -d "${TMPDIR:-/tmp}/voreltext-abi.XXXXXX")
+    trap 'rm -rf "$tmp"' EXIT
+    listed "$4" | grep -v '^vtxt_LoadString$' | "$cxxfilt" |
+        sed 's/vtxt_StringTable const\*/HINSTANCE__*/g' | LC_ALL=C sort >"$tmp/expected"
+    # Not merged: a constructor's two variants demangle alike, and both count.
+    list_dll_symbols "$objdump" "$3" | "$cxxfilt" | LC_ALL=C sort >"$tmp/actual"
+    compare_symbols "$4"
+}
+
+# Reports the difference between $tmp/expected and $tmp/actual.
+compare_symbols() {
+    expected_list=$1
     LC_ALL=C comm -13 "$tmp/expected" "$tmp/actual" >"$tmp/added"
     LC_ALL=C comm -23 "$tmp/expected" "$tmp/actual" >"$tmp/dropped"
     if [ ! -s "$tmp/added" ] && [ ! -s "$tmp/dropped" ]; then
@@ -63,6 +97,7 @@ check_symbols() {
 
 usage() {
     echo "usage: $0 list NM LIBRARY | check NM LIBRARY LIST" >&2
+    echo "       $0 check-dll OBJDUMP CXXFILT DLL LIST" >&2
     exit 2
 }
 
@@ -74,6 +109,10 @@ list)
 check)
     [ $# -eq 4 ] || usage
     check_symbols "$2" "$3" "$4"
+    ;;
+check-dll)
+    [ $# -eq 5 ] || usage
+    check_dll_symbols "$2" "$3" "$4" "$5"
     ;;
 *) usage ;;
 esac
