@@ -1,0 +1,1 @@
+#include "include_order.c"
