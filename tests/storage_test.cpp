@@ -62,7 +62,9 @@ TEST(Storage, AttachedArraysAreOnlyReadAndNeverReleased) {
         t.SearchForwardSet(false);
         t.Attach(g.data(), 16);
         t.Attach(nullptr, 100);
-        EXPECT_EQ(Show(t), "null 0/0 backward");
+        const std::string declared = Show(t);
+        t.Attach(nullptr);
+        EXPECT_EQ(declared + "," + Show(t), "null 0/0 backward,null 0/0 backward");
         t.Attach(g.data(), 16);
         t.Empty();
     }
