@@ -67,7 +67,7 @@ int CharacterSet::SkipWhile(const char* text, int from, int end, bool inSet) con
         return found == nullptr ? end : static_cast<int>(static_cast<const char*>(found) - text);
     }
 #if defined(VORELTEXT_BLOCKS)
-    if (listedCount > 0 && end - i >= static_cast<int>(Sse2::kWidth))
+    if (listedCount > 0 && end - i >= static_cast<int>(Sse2::kWidth) && UseBlocks())
         return end - i >= kAvx2Worthwhile && HasAvx2()
                    ? SkipBlocksAvx2(text, i, end, listed, listedCount, inSet)
                    : SkipBlocksSse2(text, i, end, listed, listedCount, inSet);

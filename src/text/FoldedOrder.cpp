@@ -37,7 +37,7 @@ int OrderIgnoringCase(const char* a, const char* b, std::size_t n) {
     // ASCII letter pair, which this locale folds together. Each difference
     // it reports is checked through the table, which may still find the two
     // bytes equal (0xC9 and 0xE9 in a Latin-1 locale), and the scan goes on.
-    if (n - i >= kBlocksWorthwhile && lower.FoldsLetterPairs()) {
+    if (n - i >= kBlocksWorthwhile && blocks::UseBlocks() && lower.FoldsLetterPairs()) {
         while (n - i >= kBlocksWorthwhile) {
             i = FirstAsciiFoldedDifference(a, b, i, n);
             if (i == n)

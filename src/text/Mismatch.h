@@ -8,6 +8,9 @@
 
 namespace VorelText::detail {
 
+// The byte loop that every path falls back on.
+std::size_t FirstDifferenceScalar(const char* a, const char* b, std::size_t n);
+
 #if defined(VORELTEXT_BLOCKS)
 std::size_t FirstDifferenceSse2(const char* a, const char* b, std::size_t n);
 std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n);
@@ -18,6 +21,8 @@ std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n);
 inline std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
     using blocks::Sse2;
     constexpr std::size_t kAvx2Worthwhile = 128; // shorter ranges stay with 16-byte blocks
+    if (!blocks::UseBlocks())
+        return FirstDifferenceScalar(a, b, n);
     if (n >= Sse2::kWidth && n <= 2 * Sse2::kWidth) {
         const blocks::Lanes head = ~Sse2::EqualLanes(a, b) & Sse2::kAllLanes;
         if (head != 0)
@@ -30,7 +35,9 @@ inline std::size_t FirstDifference(const char* a, const char* b, std::size_t n) 
                                                      : FirstDifferenceSse2(a, b, n);
 }
 #else
-std::size_t FirstDifference(const char* a, const char* b, std::size_t n);
+inline std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+    return FirstDifferenceScalar(a, b, n);
+}
 #endif
 
 // The first index from `from` below n at which a and b differ once their
