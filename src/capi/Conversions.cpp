@@ -1,5 +1,6 @@
 // C functions: length, characters, numbers and formatting.
 #include "VorelText.h"
+#include "capi/Direct.h"
 #include "capi/Frame.h"
 
 #include <cstdarg>
@@ -13,9 +14,7 @@ using VorelText::detail::LowByte;
 extern "C" {
 
 int vtxt_Text_strlen(char* s) {
-    Text wrapper;
-    wrapper.Attach(s);
-    return wrapper.LengthGet();
+    return VorelText::detail::SourceLength(s);
 }
 
 int vtxt_Text_isalpha(int c) {

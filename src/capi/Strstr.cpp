@@ -1,8 +1,6 @@
 // C function: substring search.
 #include "VorelText.h"
-#include "capi/Frame.h"
-
-using VorelText::Text;
+#include "capi/Direct.h"
 
 extern "C" {
 
@@ -10,13 +8,7 @@ extern "C" {
 // an empty needle matches at the first: exactly what FindString gives. An
 // empty haystack has no start position to try, so even "" is not found there.
 char* vtxt_Text_strstr(char* haystack, char* needle) {
-    Text hay;
-    hay.Attach(haystack);
-    if (hay.IsEmpty())
-        return nullptr;
-    Text pattern;
-    pattern.Attach(needle);
-    return VorelText::detail::PointerAt(haystack, hay.FindString(pattern));
+    return VorelText::detail::FindSubstring(haystack, needle);
 }
 
 } // extern "C"

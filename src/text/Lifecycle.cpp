@@ -71,7 +71,7 @@ void Text::Attach(char* p, int declaredSize) {
 void Text::Attach(char* p) {
     const int n = detail::MeasureLength(p);
     if (n == INT_MAX) // its size, n + 1, would not fit an int
-        throw std::length_error("VorelText: string too long to attach");
+        detail::ThrowTooLongToAttach();
     buffer = p;
     size = p == nullptr ? 0 : n + 1;
     length = n;

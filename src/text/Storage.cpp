@@ -23,6 +23,10 @@ int MeasureLength(const char* s) {
     return static_cast<int>(n);
 }
 
+void ThrowTooLongToAttach() {
+    throw std::length_error("VorelText: string too long to attach");
+}
+
 int BlockSizeAbove(long long n) {
     const long long bytes = (n / kBlockSize + 1) * kBlockSize;
     if (bytes > INT_MAX)

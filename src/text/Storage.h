@@ -13,6 +13,9 @@ constexpr int kBlockSize = 256;
 // Throws the library's buffer-too-small error: a char* at static text.
 [[noreturn]] void ThrowBufferTooSmall();
 
+// Throws the std::length_error of attaching a string that an int cannot count.
+[[noreturn]] void ThrowTooLongToAttach();
+
 // strlen of s (0 for null); std::length_error when it does not fit an int.
 int MeasureLength(const char* s);
 
