@@ -5,6 +5,7 @@
 
 #include "AllocationCount.h"
 #include "VorelText.h"
+#include "text/Blocks.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,19 @@ template <class L, class R> std::string Relations(L& l, const R& r) {
 }
 inline std::string RelationsFor(int order) {
     return order == 0 ? "1,0,0,1,0,1" : (order < 0 ? "0,1,1,1,0,0" : "0,1,0,0,1,1");
+}
+
+// Runs body on each instruction-set path that this build and processor offer
+// (scalar, SSE2, AVX2), then lets the library choose again.
+template <typename Body> void ForEachPath(Body body) {
+    using VorelText::detail::blocks::ForcePath;
+    using VorelText::detail::blocks::Path;
+    for (Path path : {Path::kScalar, Path::kSse2, Path::kAvx2})
+        if (ForcePath(path)) {
+            SCOPED_TRACE("instruction-set path " + std::to_string(static_cast<int>(path)));
+            body();
+        }
+    ForcePath(Path::kAutomatic);
 }
 
 } // namespace vtest
