@@ -17,9 +17,13 @@ Text& Text::Remove(char c) {
         std::memchr(buffer, static_cast<unsigned char>(c), static_cast<std::size_t>(length)));
     if (out == nullptr)
         return *this;
-    for (const char* in = out + 1; in != end; ++in)
-        if (*in != c)
-            *out++ = *in;
+    // Every character is stored and only a kept one advances: no branch
+    // that depends on the text.
+    for (const char* in = out + 1; in != end; ++in) {
+        const char kept = *in;
+        *out = kept;
+        out += kept != c;
+    }
     std::memset(out, static_cast<unsigned char>(*end), static_cast<std::size_t>(end - out));
     length = static_cast<int>(out - buffer);
     return *this;
