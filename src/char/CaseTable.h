@@ -96,12 +96,17 @@ public:
 #endif
     }
 
-private:
-#if defined(VORELTEXT_GLIBC_CASE_TABLES)
     // Whether the table is the "C" locale's, which maps as kAsciiCase does.
     bool IsCLocale() const {
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
         return entries == (direction == kLower ? CTables().lower : CTables().upper);
+#else
+        return false;
+#endif
     }
+
+private:
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
 
     struct Tables {
         const std::int32_t* lower;
