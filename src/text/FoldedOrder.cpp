@@ -62,8 +62,18 @@ bool LoweredWordsDiffer(const char* a, const char* b, std::size_t at, std::size_
 // range (the last overlapping bytes found equal), or byte by byte.
 std::size_t FirstAsciiLoweredDifference(const char* a, const char* b, std::size_t n) {
 #if defined(VORELTEXT_BLOCKS)
-    if (n >= kBlocksWorthwhile && blocks::UseBlocks())
-        return FirstAsciiFoldedDifference(a, b, 0, n);
+    if (n >= kBlocksWorthwhile && blocks::UseBlocks()) {
+        using blocks::Sse2;
+        if (n > 2 * Sse2::kWidth)
+            return FirstAsciiFoldedDifference(a, b, 0, n);
+        // Two blocks, the second overlapping the first.
+        const blocks::Lanes head = ~Sse2::FoldedEqualLanes(a, b) & Sse2::kAllLanes;
+        if (head != 0)
+            return blocks::FirstLane(head);
+        const std::size_t last = n - Sse2::kWidth;
+        const blocks::Lanes tail = ~Sse2::FoldedEqualLanes(a + last, b + last) & Sse2::kAllLanes;
+        return tail != 0 ? last + blocks::FirstLane(tail) : n;
+    }
 #endif
     std::size_t i = 0;
 #if defined(VORELTEXT_WORDS)
