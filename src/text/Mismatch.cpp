@@ -95,11 +95,4 @@ std::size_t FirstAsciiFoldedDifference(const char* a, const char* b, std::size_t
 
 #endif
 
-std::size_t FirstDifferenceScalar(const char* a, const char* b, std::size_t n) {
-    std::size_t i = 0;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return i;
-}
-
 } // namespace VorelText::detail

@@ -11,7 +11,12 @@
 namespace VorelText::detail {
 
 // The byte loop that every path falls back on.
-std::size_t FirstDifferenceScalar(const char* a, const char* b, std::size_t n);
+inline std::size_t FirstDifferenceScalar(const char* a, const char* b, std::size_t n) {
+    std::size_t i = 0;
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
 
 #if defined(__GNUC__)
 #define VORELTEXT_ALWAYS_INLINE inline __attribute__((always_inline))
