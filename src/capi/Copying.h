@@ -15,9 +15,26 @@
 
 namespace VorelText::detail {
 
-// Stores piece[0..n) and a NUL at dst; the two may overlap.
+// Copies n bytes of a word size from src to dst, loaded before stored.
+template <typename Word> void MoveWords(char* dst, const char* src, std::size_t n) {
+    Word head, tail;
+    std::memcpy(&head, src, sizeof head);
+    std::memcpy(&tail, src + n - sizeof tail, sizeof tail);
+    std::memcpy(dst, &head, sizeof head);
+    std::memcpy(dst + n - sizeof tail, &tail, sizeof tail);
+}
+
+// Stores piece[0..n) and a NUL at dst; the two may overlap. Up to 16 bytes
+// move as two overlapping words, both loaded before either is stored, which
+// spares short copies a call.
 inline void PutPiece(char* dst, const char* piece, int n) {
-    std::memmove(dst, piece, static_cast<std::size_t>(n));
+    const auto bytes = static_cast<std::size_t>(n);
+    if (bytes >= 8 && bytes <= 16)
+        MoveWords<std::uint64_t>(dst, piece, bytes);
+    else if (bytes >= 4 && bytes < 8)
+        MoveWords<std::uint32_t>(dst, piece, bytes);
+    else
+        std::memmove(dst, piece, bytes);
     dst[n] = '\0';
 }
 
