@@ -64,15 +64,21 @@ std::size_t FirstAsciiLoweredDifference(const char* a, const char* b, std::size_
 #if defined(VORELTEXT_BLOCKS)
     if (n >= kBlocksWorthwhile && blocks::UseBlocks()) {
         using blocks::Sse2;
-        if (n > 2 * Sse2::kWidth)
+        constexpr std::size_t w = Sse2::kWidth;
+        if (n > 4 * w)
             return FirstAsciiFoldedDifference(a, b, 0, n);
-        // Two blocks, the second overlapping the first.
-        const blocks::Lanes head = ~Sse2::FoldedEqualLanes(a, b) & Sse2::kAllLanes;
-        if (head != 0)
-            return blocks::FirstLane(head);
-        const std::size_t last = n - Sse2::kWidth;
-        const blocks::Lanes tail = ~Sse2::FoldedEqualLanes(a + last, b + last) & Sse2::kAllLanes;
-        return tail != 0 ? last + blocks::FirstLane(tail) : n;
+        // Blocks from the start, then the last one or two; bytes that they
+        // overlap were found equal already.
+        std::size_t at = 0;
+        const auto differs = [a, b, &at](std::size_t from) {
+            const blocks::Lanes lanes =
+                ~Sse2::FoldedEqualLanes(a + from, b + from) & Sse2::kAllLanes;
+            at = from + (lanes != 0 ? blocks::FirstLane(lanes) : 0);
+            return lanes != 0;
+        };
+        if (differs(0) || (n > 2 * w && (differs(w) || differs(n - 2 * w))) || differs(n - w))
+            return at;
+        return n;
     }
 #endif
     std::size_t i = 0;

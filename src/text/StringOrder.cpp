@@ -25,8 +25,10 @@ int OrderStrings(const char* a, const char* b, std::size_t n, bool ignoreCase) {
     // at most, as the two terminators decide when the strings are equal.
     const std::size_t na = n == kWholeStrings ? std::strlen(a) : strnlen(a, n);
     const std::size_t nb = strnlen(b, na < n ? na + 1 : n);
+    // Strings of one length end in two equal terminators: those need no
+    // comparing.
     const std::size_t shorter = na < nb ? na : nb;
-    const std::size_t readable = shorter < n ? shorter + 1 : n;
+    const std::size_t readable = na == nb ? na : (shorter < n ? shorter + 1 : n);
     if (ignoreCase)
         return OrderIgnoringCase(a, b, readable);
     const std::size_t i = FirstDifference(a, b, readable);
