@@ -29,7 +29,14 @@ __attribute__((noinline)) int OrderFolded(const char* a, const char* b, std::siz
 
 __attribute__((noinline)) int OrderExact(const char* a, const char* b, std::size_t readable,
                                          std::size_t bound, bool mineShorter) {
+#if defined(VORELTEXT_BLOCKS)
+    // Long ranges go straight to the widest blocks.
+    const std::size_t i = readable >= 128 && detail::blocks::HasAvx2()
+                              ? detail::FirstDifferenceAvx2(a, b, readable)
+                              : detail::FirstDifference(a, b, readable);
+#else
     const std::size_t i = detail::FirstDifference(a, b, readable);
+#endif
     return Settle(i < readable ? detail::SignedOrder(a[i], b[i]) : 0, readable, bound, mineShorter);
 }
 
