@@ -26,7 +26,10 @@ inline std::atomic<Path> forcedPath{Path::kAutomatic};
 // For the tests: makes every scan take `path` from now on and answers true,
 // or answers false and changes nothing when this build or processor lacks
 // it. Exported from the shared library, though not part of its interface.
-__attribute__((visibility("default"))) bool ForcePath(Path path);
+#if defined(__GNUC__)
+__attribute__((visibility("default")))
+#endif
+bool ForcePath(Path path);
 
 } // namespace VorelText::detail::blocks
 

@@ -10,6 +10,12 @@ namespace VorelText {
 
 namespace {
 
+#if defined(__GNUC__)
+#define VORELTEXT_OUT_OF_LINE __attribute__((noinline))
+#else
+#define VORELTEXT_OUT_OF_LINE
+#endif
+
 // The order found over the readable positions, or, when they are all equal
 // but the bound reaches further, the guard's: the shorter text's terminator
 // matched a NUL inside the longer text's length, and the text that ends
@@ -22,13 +28,13 @@ int Settle(int order, std::size_t readable, std::size_t bound, bool mineShorter)
 
 // The paths that call further; out of line and reached by a tail call, so
 // that the short exact comparison saves no registers for them.
-__attribute__((noinline)) int OrderFolded(const char* a, const char* b, std::size_t readable,
-                                          std::size_t bound, bool mineShorter) {
+VORELTEXT_OUT_OF_LINE int OrderFolded(const char* a, const char* b, std::size_t readable,
+                                      std::size_t bound, bool mineShorter) {
     return Settle(detail::OrderIgnoringCase(a, b, readable), readable, bound, mineShorter);
 }
 
-__attribute__((noinline)) int OrderExact(const char* a, const char* b, std::size_t readable,
-                                         std::size_t bound, bool mineShorter) {
+VORELTEXT_OUT_OF_LINE int OrderExact(const char* a, const char* b, std::size_t readable,
+                                     std::size_t bound, bool mineShorter) {
 #if defined(VORELTEXT_BLOCKS)
     // Long ranges go straight to the widest blocks.
     const std::size_t i = readable >= 128 && detail::blocks::HasAvx2()
