@@ -15,7 +15,7 @@ namespace bench {
 
 // Text sizes in bytes, terminator not counted.
 inline const std::vector<int>& Sizes() {
-    static const std::vector<int> sizes = {16, 256, 4096, 65536};
+    static const std::vector<int> sizes = {16, 64, 256, 4096, 65536};
     return sizes;
 }
 
@@ -44,6 +44,34 @@ inline std::string Words(int n) {
     }
     s.resize(static_cast<std::size_t>(n));
     return s;
+}
+
+// The sets that the set searches take, of 1, 4 and 16 characters: Outside()
+// holds none of the letters of Letters(), Inside() only letters.
+inline const std::vector<int>& SetSizes() {
+    static const std::vector<int> sizes = {1, 4, 16};
+    return sizes;
+}
+inline std::string Outside(int count) {
+    return std::string("#%&*+-/:;<=>?@[^").substr(0, static_cast<std::size_t>(count));
+}
+inline std::string Inside(int count) {
+    return std::string("abcdefghijklmnop").substr(0, static_cast<std::size_t>(count));
+}
+// n characters cycling through `set`, then one that is not in it.
+inline std::string RunOf(const std::string& set, int n) {
+    std::string s(static_cast<std::size_t>(n), 'z');
+    for (int i = 0; i + 1 < n; ++i)
+        s[static_cast<std::size_t>(i)] = set[static_cast<std::size_t>(i) % set.size()];
+    return s;
+}
+// The substring search's worst case: a needle of k 'a's and a 'b' in n 'a's,
+// where every position matches k characters before it fails.
+inline std::string Adversarial(int n) {
+    return std::string(static_cast<std::size_t>(n), 'a');
+}
+inline std::string AdversarialNeedle(int n) {
+    return std::string(static_cast<std::size_t>(n < 64 ? n / 2 : 31), 'a') + 'b';
 }
 
 inline std::string Upper(std::string s) {

@@ -57,30 +57,29 @@ void CharacterSearch(int n) {
         [](char* s, char*) { return std::strrchr(s, 'z'); });
 }
 
-// A set of four characters; the only member of it stands last (strpbrk,
-// strcspn), or the only non-member does (strspn).
+// Sets of 1, 4 and 16 characters; the only member of the set stands last
+// (strpbrk, strcspn), or the only non-member does (strspn).
 void SetSearch(int n) {
-    std::string last = bench::Letters(n);
-    last.back() = '#';
-    std::string run(static_cast<std::size_t>(n), 'a');
-    for (int i = 0; i < n; ++i)
-        run[static_cast<std::size_t>(i)] = "abcd"[i % 4];
-    run.back() = 'z';
-    Pair(
-        "strpbrk", n, n, Array(last), Array("#%&*"),
-        [](char* s, char* set) { return vtxt_Text_strpbrk(s, set); },
-        [](char* s, char* set) { return std::strpbrk(s, set); });
-    Pair(
-        "strcspn", n, n, Array(last), Array("#%&*"),
-        [](char* s, char* set) { return vtxt_Text_strcspn(s, set); },
-        [](char* s, char* set) { return std::strcspn(s, set); });
-    Pair(
-        "strspn", n, n, Array(run), Array("abcd"),
-        [](char* s, char* set) { return vtxt_Text_strspn(s, set); },
-        [](char* s, char* set) { return std::strspn(s, set); });
+    for (int count : bench::SetSizes()) {
+        const std::string outside = bench::Outside(count);
+        std::string last = bench::Letters(n);
+        last.back() = outside.back();
+        const std::string run = bench::RunOf(bench::Inside(count), n);
+        const std::string suffix = " (set " + std::to_string(count) + ")";
+        Pair(("strpbrk" + suffix).c_str(), n, n, Array(last), Array(outside),
+             [](char* s, char* set) { return vtxt_Text_strpbrk(s, set); },
+             [](char* s, char* set) { return std::strpbrk(s, set); });
+        Pair(("strcspn" + suffix).c_str(), n, n, Array(last), Array(outside),
+             [](char* s, char* set) { return vtxt_Text_strcspn(s, set); },
+             [](char* s, char* set) { return std::strcspn(s, set); });
+        Pair(("strspn" + suffix).c_str(), n, n, Array(run), Array(bench::Inside(count)),
+             [](char* s, char* set) { return vtxt_Text_strspn(s, set); },
+             [](char* s, char* set) { return std::strspn(s, set); });
+    }
 }
 
 // An 8-character needle at the end; its first letter recurs every 25 bytes.
+// Then the worst case, which must stay linear.
 void SubstringSearch(int n) {
     const std::string needle = "needle#1";
     std::string haystack = bench::Letters(n);
@@ -88,6 +87,10 @@ void SubstringSearch(int n) {
     Pair(
         "strstr", n, n, Array(haystack), Array(needle),
         [](char* h, char* s) { return vtxt_Text_strstr(h, s); },
+        [](char* h, char* s) { return std::strstr(h, s); });
+    Pair(
+        "strstr a^k b in a^n", n, n, Array(bench::Adversarial(n)),
+        Array(bench::AdversarialNeedle(n)), [](char* h, char* s) { return vtxt_Text_strstr(h, s); },
         [](char* h, char* s) { return std::strstr(h, s); });
 }
 

@@ -211,21 +211,69 @@ void CharacterSearch(int n) {
 }
 
 // An 8-character pattern at the very end; its first letter recurs every 25
-// bytes in the text before it.
+// bytes in the text before it. Then the worst case, which must stay linear.
 void StringSearch(int n) {
     const std::string needle = "needle#1";
     std::string haystack = bench::Letters(n);
     haystack.replace(haystack.size() - needle.size(), needle.size(), needle);
-    Add("FindString", true, n, n, [haystack, needle](benchmark::State& state) {
-        const Text text(haystack.c_str());
-        Text pattern(needle.c_str());
-        for (auto _ : state)
-            benchmark::DoNotOptimize(text.FindString(pattern));
-    });
-    Add("FindString", false, n, n, [haystack, needle](benchmark::State& state) {
-        for (auto _ : state)
-            benchmark::DoNotOptimize(haystack.find(needle));
-    });
+    const auto add = [n](const char* operation, const std::string& hay, const std::string& pin) {
+        Add(operation, true, n, n, [hay, pin](benchmark::State& state) {
+            const Text text(hay.c_str());
+            Text pattern(pin.c_str());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(text.FindString(pattern));
+        });
+        Add(operation, false, n, n, [hay, pin](benchmark::State& state) {
+            for (auto _ : state)
+                benchmark::DoNotOptimize(hay.find(pin));
+        });
+    };
+    add("FindString", haystack, needle);
+    add("FindString a^k b in a^n", bench::Adversarial(n), bench::AdversarialNeedle(n));
+}
+
+// Sets of 1, 4 and 16 characters. The only member stands last for
+// FindFromCharacterSet, the only non-member for the other two.
+void SetSearch(int n) {
+    for (int count : bench::SetSizes()) {
+        const std::string outside = bench::Outside(count);
+        const std::string inside = bench::Inside(count);
+        std::string last = bench::Letters(n);
+        last.back() = outside.back();
+        const std::string run = bench::RunOf(inside, n);
+        const std::string suffix = " (set " + std::to_string(count) + ")";
+        Add("FindFromCharacterSet" + suffix, true, n, n, [last, outside](benchmark::State& state) {
+            const Text text(last.c_str());
+            const Text set(outside.c_str());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(text.FindFromCharacterSet(set));
+        });
+        Add("FindFromCharacterSet" + suffix, false, n, n, [last, outside](benchmark::State& state) {
+            for (auto _ : state)
+                benchmark::DoNotOptimize(last.find_first_of(outside));
+        });
+        Add("FindNotFromCharacterSet" + suffix, true, n, n, [run, inside](benchmark::State& state) {
+            const Text text(run.c_str());
+            const Text set(inside.c_str());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(text.FindNotFromCharacterSet(set));
+        });
+        Add("FindNotFromCharacterSet" + suffix, false, n, n,
+            [run, inside](benchmark::State& state) {
+                for (auto _ : state)
+                    benchmark::DoNotOptimize(run.find_first_not_of(inside));
+            });
+        Add("SkipCharacters" + suffix, true, n, n, [run, inside](benchmark::State& state) {
+            const Text text(run.c_str());
+            Text set(inside.c_str());
+            for (auto _ : state)
+                benchmark::DoNotOptimize(text.SkipCharacters(set, 0));
+        });
+        Add("SkipCharacters" + suffix, false, n, n, [run, inside](benchmark::State& state) {
+            for (auto _ : state)
+                benchmark::DoNotOptimize(run.find_first_not_of(inside, 0));
+        });
+    }
 }
 
 // Every token of n bytes of words separated by blanks and commas.
@@ -339,7 +387,7 @@ void Removal(int n) {
 
 const bench::Registrar registrar([] {
     for (void (*group)(int) : {Construction, Copy, Assignment, Joining, Substrings, CharacterSearch,
-                               StringSearch, Tokenizing, Comparison, UpperCase, Removal})
+                               StringSearch, SetSearch, Tokenizing, Comparison, UpperCase, Removal})
         for (int n : bench::Sizes())
             group(n);
     Appending();

@@ -6,6 +6,7 @@
 #include "AllocationCount.h"
 #include "Checks.h"
 #include "VorelText.h"
+#include "text/Blocks.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,19 @@ inline std::string Ints(std::initializer_list<long> values) {
     for (long v : values)
         s += (s.empty() ? "" : ",") + std::to_string(v);
     return s;
+}
+
+// Runs body on each instruction-set path that this build and processor offer
+// (scalar, SSE2, AVX2), then lets the library choose again.
+template <typename Body> void ForEachPath(Body body) {
+    using VorelText::detail::blocks::ForcePath;
+    using VorelText::detail::blocks::Path;
+    for (Path path : {Path::kScalar, Path::kSse2, Path::kAvx2})
+        if (ForcePath(path)) {
+            SCOPED_TRACE("instruction-set path " + std::to_string(static_cast<int>(path)));
+            body();
+        }
+    ForcePath(Path::kAutomatic);
 }
 
 } // namespace vtest

@@ -1,9 +1,12 @@
-// Page boundaries: every text of length 0 to 64, at every start alignment 0 to
-// 15, placed once at the very end of a page (the byte after its terminator is
+// Page boundaries: every text of length 0 to 64 and a few around the 128
+// bytes where scans take wider blocks, at every start alignment 0 to 15,
+// placed once at the very end of a page (the byte after its terminator is
 // inaccessible) and once at the start (the byte before it is inaccessible),
-// each operand in the opposite place. A read or write one byte too far
-// crashes. The results go through the fuzz harnesses' checks.
+// each operand in the opposite place, on every instruction-set path. A read
+// or write one byte too far crashes. The results go through the fuzz
+// harnesses' checks.
 #include "Checks.h"
+#include "TestSupport.h"
 #include "VorelText.h"
 
 #include <gtest/gtest.h>
@@ -94,26 +97,32 @@ const std::string kAlphabet = "abcA, \xE9\x80";
 // check throws fails the test.
 template <typename Check> void ForEachPlacement(Check check) {
     static GuardedPage first, second;
+    std::vector<int> lengths = {127, 128, 129, 200};
     for (int n = 0; n <= 64; ++n)
-        for (std::size_t align = 0; align < 16; ++align)
-            for (bool atEnd : {true, false}) {
-                std::string s;
-                for (int i = 0; i < n; ++i)
-                    s +=
-                        kAlphabet[(static_cast<std::size_t>(i * 3 + n) + align) % kAlphabet.size()];
-                auto place = [align](GuardedPage& page, const std::string& text, bool end) {
-                    return end ? page.AtEnd(text + '\0') : page.At(text + '\0', align);
-                };
-                SCOPED_TRACE("length " + std::to_string(n) + ", alignment " +
-                             std::to_string(align) + (atEnd ? ", at the end" : ", at the start"));
-                try {
-                    check(s, place(first, s, atEnd), [&](const std::string& operand) {
-                        return place(second, operand, !atEnd);
-                    });
-                } catch (const std::logic_error& mismatch) {
-                    ADD_FAILURE() << mismatch.what();
+        lengths.push_back(n);
+    vtest::ForEachPath([&] {
+        for (int n : lengths)
+            for (std::size_t align = 0; align < 16; ++align)
+                for (bool atEnd : {true, false}) {
+                    std::string s;
+                    for (int i = 0; i < n; ++i)
+                        s += kAlphabet[(static_cast<std::size_t>(i * 3 + n) + align) %
+                                       kAlphabet.size()];
+                    auto place = [align](GuardedPage& page, const std::string& text, bool end) {
+                        return end ? page.AtEnd(text + '\0') : page.At(text + '\0', align);
+                    };
+                    SCOPED_TRACE("length " + std::to_string(n) + ", alignment " +
+                                 std::to_string(align) +
+                                 (atEnd ? ", at the end" : ", at the start"));
+                    try {
+                        check(s, place(first, s, atEnd), [&](const std::string& operand) {
+                            return place(second, operand, !atEnd);
+                        });
+                    } catch (const std::logic_error& mismatch) {
+                        ADD_FAILURE() << mismatch.what();
+                    }
                 }
-            }
+    });
 }
 
 } // namespace

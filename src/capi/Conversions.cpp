@@ -1,5 +1,6 @@
 // C functions: length, characters, numbers and formatting.
 #include "VorelText.h"
+#include "capi/Direct.h"
 #include "capi/Frame.h"
 
 #include <cstdarg>
@@ -7,14 +8,13 @@
 #include <cstdlib>
 
 using VorelText::Char;
-using VorelText::Text;
 using VorelText::detail::LowByte;
 using VorelText::detail::Source;
 
 extern "C" {
 
 int vtxt_Text_strlen(const char* s) {
-    return Source(s).LengthGet();
+    return VorelText::detail::SourceLength(s);
 }
 
 int vtxt_Text_isalpha(int c) {

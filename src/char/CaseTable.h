@@ -11,7 +11,8 @@
 // uClibc also defines __GLIBC__ but has no such tables.
 #if defined(__GLIBC__) && !defined(__UCLIBC__)
 #define VORELTEXT_GLIBC_CASE_TABLES 1
-#include <langinfo.h>
+#include <ctype.h>
+#include <locale.h>
 #endif
 
 namespace VorelText::detail {
@@ -39,20 +40,18 @@ inline constexpr AsciiCase kAsciiCase = MakeAsciiCase();
 //
 // With glibc there is nothing to build: tolower(c) and toupper(c) are, by
 // that library's definition, entry c of an int array of the current locale
-// (indexes -128..255), and nl_langinfo(_NL_CTYPE_TOLOWER / _TOUPPER) hands
-// out that very array, read through the same per-thread locale pointer. One
-// call gives the answers that 256 calls of tolower would give, for the locale
-// in force now; building a 256-byte table with those calls would cost about
-// a microsecond, more than folding 4 KiB. Elsewhere every byte goes through
-// the C library's function.
+// (indexes -128..255), which tolower finds through the thread's pointer that
+// __ctype_tolower_loc gives; one call of it gives the answers that 256 calls
+// of tolower would give, for the locale in force now. The "C" locale's array
+// is recognised by its address, so that its plain ASCII mapping costs no
+// check. Elsewhere every byte goes through the C library's function.
 class CaseTable {
 public:
     enum Direction { kLower, kUpper };
 
     explicit CaseTable(Direction direction) : direction(direction) {
 #if defined(VORELTEXT_GLIBC_CASE_TABLES)
-        const char* base = nl_langinfo(direction == kLower ? _NL_CTYPE_TOLOWER : _NL_CTYPE_TOUPPER);
-        entries = reinterpret_cast<const std::int32_t*>(base) + 128;
+        entries = *(direction == kLower ? __ctype_tolower_loc() : __ctype_toupper_loc());
 #endif
     }
 
@@ -70,6 +69,8 @@ public:
     // whole table, so ask only before a long run of characters.
     bool IsAsciiOnly() const {
 #if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        if (IsCLocale())
+            return true;
         // 0xFF is handed over as EOF, so entry 255 is never used; comparing
         // it too keeps this one memcmp. An entry that differs from the "C"
         // one only above the low 8 bits would merely make this false.
@@ -86,6 +87,8 @@ public:
     // lowered by arithmetic are equal through this table too.
     bool FoldsLetterPairs() const {
 #if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        if (IsCLocale())
+            return true;
         // Entries that differ only above the low 8 bits merely make this false.
         return std::memcmp(entries + 'A', entries + 'a', 26 * sizeof *entries) == 0;
 #else
@@ -93,7 +96,39 @@ public:
 #endif
     }
 
+    // Whether the table is the "C" locale's, which maps as kAsciiCase does.
+    bool IsCLocale() const {
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+        return entries == (direction == kLower ? CTables().lower : CTables().upper);
+#else
+        return false;
+#endif
+    }
+
 private:
+#if defined(VORELTEXT_GLIBC_CASE_TABLES)
+
+    struct Tables {
+        const std::int32_t* lower;
+        const std::int32_t* upper;
+    };
+    // The "C" locale's arrays, found once through the same pointers while
+    // that locale is this thread's for a moment.
+    static const Tables& CTables() {
+        static const Tables tables = [] {
+            const locale_t c = newlocale(LC_CTYPE_MASK, "C", static_cast<locale_t>(nullptr));
+            if (c == static_cast<locale_t>(nullptr))
+                return Tables{nullptr, nullptr};
+            const locale_t previous = uselocale(c);
+            const Tables found{*__ctype_tolower_loc(), *__ctype_toupper_loc()};
+            uselocale(previous);
+            freelocale(c);
+            return found;
+        }();
+        return tables;
+    }
+#endif
+
     Direction direction;
 #if defined(VORELTEXT_GLIBC_CASE_TABLES)
     const std::int32_t* entries;

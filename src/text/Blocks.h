@@ -12,6 +12,27 @@
 #ifndef VORELTEXT_SRC_TEXT_BLOCKS_H
 #define VORELTEXT_SRC_TEXT_BLOCKS_H
 
+#include <atomic>
+
+namespace VorelText::detail::blocks {
+
+// The instruction sets that the scans may use.
+enum class Path : unsigned char { kAutomatic, kScalar, kSse2, kAvx2 };
+
+// Which path the scans take: kAutomatic picks the widest blocks that this
+// processor offers; the others exist so that the tests can run every path.
+inline std::atomic<Path> forcedPath{Path::kAutomatic};
+
+// For the tests: makes every scan take `path` from now on and answers true,
+// or answers false and changes nothing when this build or processor lacks
+// it. Exported from the shared library, though not part of its interface.
+#if defined(__GNUC__)
+__attribute__((visibility("default")))
+#endif
+bool ForcePath(Path path);
+
+} // namespace VorelText::detail::blocks
+
 #if defined(__SSE2__) && defined(__GNUC__)
 
 #include <cstddef>
@@ -180,10 +201,21 @@ private:
     }
 };
 
-// Whether the AVX2 wrappers may run here. Asked per call: the answer is a
-// flag that the compiler's run-time support sets when the program starts.
-inline bool HasAvx2() {
+// Whether the processor has AVX2: a flag that the compiler's run-time
+// support sets when the program starts.
+inline bool CpuHasAvx2() {
     return __builtin_cpu_supports("avx2") != 0;
+}
+
+// Whether the block scans may run at all (not on the forced scalar path).
+inline bool UseBlocks() {
+    return forcedPath.load(std::memory_order_relaxed) != Path::kScalar;
+}
+
+// Whether the AVX2 wrappers may run. Asked per call.
+inline bool HasAvx2() {
+    const Path path = forcedPath.load(std::memory_order_relaxed);
+    return path == Path::kAutomatic ? CpuHasAvx2() : path == Path::kAvx2;
 }
 
 } // namespace VorelText::detail::blocks

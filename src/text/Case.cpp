@@ -42,7 +42,7 @@ void Convert(char* s, std::size_t n, CaseTable::Direction direction) {
     const CaseTable table(direction);
     std::size_t i = 0;
 #if defined(VORELTEXT_BLOCKS)
-    if (n >= kBlocksWorthwhile && table.IsAsciiOnly()) {
+    if (n >= kBlocksWorthwhile && UseBlocks() && table.IsAsciiOnly()) {
         const bool lower = direction == CaseTable::kLower;
         const char first = lower ? 'A' : 'a';
         const char delta = lower ? 0x20 : -0x20;

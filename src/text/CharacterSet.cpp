@@ -6,15 +6,34 @@
 
 namespace VorelText::detail {
 
-CharacterSet::CharacterSet(const char* chars, int count) : bits(), listed(nullptr), listedCount(0) {
-    for (int i = 0; i < count; ++i) {
-        const auto byte = static_cast<unsigned char>(chars[i]);
+// Up to four members, the first repeated to fill the rest: four
+// comparisons per character, whatever the set's size.
+int CharacterSet::SkipCompared(const char* text, int i, int end, bool inSet) const {
+    const char m0 = chars[0];
+    const char m1 = count > 1 ? chars[1] : m0;
+    const char m2 = count > 2 ? chars[2] : m0;
+    const char m3 = count > 3 ? chars[3] : m0;
+    for (; i < end; ++i) {
+        const char c = text[i];
+        const bool member = (c == m0) | (c == m1) | (c == m2) | (c == m3);
+        if (member != inSet)
+            break;
+    }
+    return i;
+}
+
+int CharacterSet::SkipThroughTable(const char* text, int i, int end, bool inSet) const {
+    std::uint64_t bits[4] = {};
+    for (int k = 0; k < count; ++k) {
+        const auto byte = static_cast<unsigned char>(chars[k]);
         bits[byte >> 6] |= std::uint64_t{1} << (byte & 63);
     }
-    if (count > 0 && count <= kMaxListed) {
-        listed = chars;
-        listedCount = count;
+    for (; i < end; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (((bits[byte >> 6] >> (byte & 63) & 1) != 0) != inSet)
+            break;
     }
+    return i;
 }
 
 #if defined(VORELTEXT_BLOCKS)
@@ -57,24 +76,25 @@ constexpr int kAvx2Worthwhile = 64;
 #endif
 
 int CharacterSet::SkipWhile(const char* text, int from, int end, bool inSet) const {
-    int i = from;
+    const int i = from;
     if (i >= end)
         return i;
-    if (listedCount == 1 && !inSet) {
+    if (count == 0)
+        return inSet ? i : end; // nothing is a member
+    if (count == 1 && !inSet) {
         // Looking for one character: the C library's memchr.
-        const void* found = std::memchr(text + i, static_cast<unsigned char>(listed[0]),
+        const void* found = std::memchr(text + i, static_cast<unsigned char>(chars[0]),
                                         static_cast<std::size_t>(end - i));
         return found == nullptr ? end : static_cast<int>(static_cast<const char*>(found) - text);
     }
 #if defined(VORELTEXT_BLOCKS)
-    if (listedCount > 0 && end - i >= static_cast<int>(Sse2::kWidth))
+    if (count <= kMaxListed && end - i >= static_cast<int>(Sse2::kWidth) && UseBlocks())
         return end - i >= kAvx2Worthwhile && HasAvx2()
-                   ? SkipBlocksAvx2(text, i, end, listed, listedCount, inSet)
-                   : SkipBlocksSse2(text, i, end, listed, listedCount, inSet);
+                   ? SkipBlocksAvx2(text, i, end, chars, count, inSet)
+                   : SkipBlocksSse2(text, i, end, chars, count, inSet);
 #endif
-    while (i < end && Contains(text[i]) == inSet)
-        ++i;
-    return i;
+    return count <= kMaxCompared ? SkipCompared(text, i, end, inSet)
+                                 : SkipThroughTable(text, i, end, inSet);
 }
 
 } // namespace VorelText::detail

@@ -10,9 +10,40 @@ namespace VorelText {
 
 namespace {
 
-int OrderExact(const char* a, const char* b, std::size_t n) {
-    const std::size_t i = detail::FirstDifference(a, b, n);
-    return i < n ? detail::SignedOrder(a[i], b[i]) : 0;
+#if defined(__GNUC__)
+#define VORELTEXT_OUT_OF_LINE __attribute__((noinline))
+#else
+#define VORELTEXT_OUT_OF_LINE
+#endif
+
+// The order found over the readable positions, or, when they are all equal
+// but the bound reaches further, the guard's: the shorter text's terminator
+// matched a NUL inside the longer text's length, and the text that ends
+// there orders first.
+int Settle(int order, std::size_t readable, std::size_t bound, bool mineShorter) {
+    if (order != 0 || readable == bound)
+        return order;
+    return mineShorter ? -1 : 1;
+}
+
+// The paths that call further; out of line and reached by a tail call, so
+// that the short exact comparison saves no registers for them.
+VORELTEXT_OUT_OF_LINE int OrderFolded(const char* a, const char* b, std::size_t readable,
+                                      std::size_t bound, bool mineShorter) {
+    return Settle(detail::OrderIgnoringCase(a, b, readable), readable, bound, mineShorter);
+}
+
+VORELTEXT_OUT_OF_LINE int OrderExact(const char* a, const char* b, std::size_t readable,
+                                     std::size_t bound, bool mineShorter) {
+#if defined(VORELTEXT_BLOCKS)
+    // Long ranges go straight to the widest blocks.
+    const std::size_t i = readable >= 128 && detail::blocks::HasAvx2()
+                              ? detail::FirstDifferenceAvx2(a, b, readable)
+                              : detail::FirstDifference(a, b, readable);
+#else
+    const std::size_t i = detail::FirstDifference(a, b, readable);
+#endif
+    return Settle(i < readable ? detail::SignedOrder(a[i], b[i]) : 0, readable, bound, mineShorter);
 }
 
 } // namespace
@@ -31,13 +62,14 @@ int Text::Compare(const Text& other, unsigned int count) const {
     // Both texts are readable up to their terminators: through the shorter
     // length, one past it included.
     const std::size_t readable = std::min(bound, std::min(mine, theirs) + 1);
-    const int order = caseSensitive ? OrderExact(buffer, other.buffer, readable)
-                                    : detail::OrderIgnoringCase(buffer, other.buffer, readable);
-    if (order != 0 || readable == bound)
-        return order;
-    // The shorter text's terminator matched a NUL inside the longer text's
-    // length: the text that ends there orders first.
-    return mine < theirs ? -1 : 1;
+    constexpr std::size_t kInline = 64; // compared without a call
+    if (!caseSensitive)
+        return OrderFolded(buffer, other.buffer, readable, bound, mine < theirs);
+    if (readable > kInline || !detail::blocks::UseBlocks())
+        return OrderExact(buffer, other.buffer, readable, bound, mine < theirs);
+    const std::size_t i = detail::FirstDifference(buffer, other.buffer, readable);
+    return Settle(i < readable ? detail::SignedOrder(buffer[i], other.buffer[i]) : 0, readable,
+                  bound, mine < theirs);
 }
 
 } // namespace VorelText

@@ -93,15 +93,6 @@ std::size_t FirstAsciiFoldedDifference(const char* a, const char* b, std::size_t
                                                     : FirstAsciiFoldedDifferenceSse2(a, b, from, n);
 }
 
-#else
-
-std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
-    std::size_t i = 0;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return i;
-}
-
 #endif
 
 } // namespace VorelText::detail
