@@ -12,6 +12,8 @@
 #ifndef VORELTEXT_SRC_TEXT_BLOCKS_H
 #define VORELTEXT_SRC_TEXT_BLOCKS_H
 
+#include "VorelText.h"
+
 #include <atomic>
 
 namespace VorelText::detail::blocks {
@@ -26,10 +28,7 @@ inline std::atomic<Path> forcedPath{Path::kAutomatic};
 // For the tests: makes every scan take `path` from now on and answers true,
 // or answers false and changes nothing when this build or processor lacks
 // it. Exported from the shared library, though not part of its interface.
-#if defined(__GNUC__)
-__attribute__((visibility("default")))
-#endif
-bool ForcePath(Path path);
+VORELTEXT_API bool ForcePath(Path path);
 
 } // namespace VorelText::detail::blocks
 
