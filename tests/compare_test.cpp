@@ -21,8 +21,9 @@ TEST(Compare, Table) {
     EXPECT_EQ(Ints({Order("abc", "ABC", 3), Order("abc", "ABC", 3, true),
                     Order("abc", "ab", 0x80000000u), Order("ab", abNulC, 4), Order("ab", abNulC, 3),
                     Order("AB", abNulC, 4294967295u, true), Order(aNulB, aNulC, 3),
-                    Order(aNulUpperC, aNulB, 3, true)}),
-              "1,0,1,-1,0,-1,-1,1");
+                    Order(aNulUpperC, aNulB, 3, true), Order("a[", "A{", 2, true),
+                    Order("a@", "A`", 2, true)}),
+              "1,0,1,-1,0,-1,-1,1,-1,-1");
     const std::string base(300, 'a');
     for (int n : {16, 17, 40, 300}) { // differing in ASCII case only
         const std::string lower = base.substr(0, static_cast<std::size_t>(n) - 1) + "q";

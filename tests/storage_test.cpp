@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 // CalcBufSize is protected: reach it through a subclass.
@@ -95,12 +96,15 @@ TEST(Storage, OwnedBuffersAreAllocatedAndReleasedOnce) {
              EXPECT_EQ(static_cast<char*>(taker), static_cast<char*>(t));
              EXPECT_EQ(Show(taker) + "," + Show(t), "abc 3/65536 backward,abc 3/65536 backward");
          }},
-        {"0,1", [](Text& t) { // taken over by an assignment
+        {"0,1",
+         [](Text& t) { // taken over by an assignment
              Text taker;
              t.FlagAsTemp();
              taker = t;
              EXPECT_EQ(static_cast<char*>(taker), static_cast<char*>(t));
-         }}};
+         }},
+        {"0,1", [](Text& t) { const Text taker(std::move(t)); }}, // moved, released by the taker
+        {"1,1", [](Text& t) { t = Text("x"); }}};                 // moved over: p released then
     for (const auto& way : ways) {
         auto t = std::make_unique<Text>("abc");
         char* const p = *t;
