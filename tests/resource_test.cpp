@@ -36,6 +36,12 @@ TEST(Resource, ConstructorGrowsByBlocksAndLoadNeverShrinks) {
     EXPECT_EQ(Show(none), Expected(1, 256));
     none.Load(Resources(), 40);
     EXPECT_EQ(Show(none), Expected(40, 768));
+    if (vtest::ArrayAllocationsCounted()) { // a string that fits is read into one buffer
+        const long before = vtest::arrayAllocations;
+        Text fresh(Resources(), 1), empty;
+        empty.Load(Resources(), 1);
+        EXPECT_EQ(vtest::arrayAllocations - before, 2);
+    }
 }
 
 TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
