@@ -11,14 +11,17 @@
 using vtest::Exact;
 
 // One difference at every position of every length up to 200, in each
-// direction, with and without case; the rest differs only in case.
+// direction, with and without case; the rest differs only in case. The
+// letters vary, so that a block compared at the wrong offset differs.
 TEST(FastPath, CompareFindsEveryPosition) {
     vtest::ForEachPath([] {
         for (std::size_t n = 1; n <= 200; ++n) {
-            const std::string lower(n, 'q');
+            std::string lower(n, 'a');
+            for (std::size_t i = 0; i < n; ++i)
+                lower[i] = static_cast<char>('a' + i % 23);
             for (std::size_t at = 0; at < n; ++at) {
-                std::string upper(n, 'Q'), same(n, 'q');
-                upper[at] = 'R';
+                std::string upper = vtest::Upper(lower), same = lower;
+                upper[at] = static_cast<char>(upper[at] + 1);
                 same[at] = '\x80';
                 Exact a(lower), b(upper), c(same);
                 a.text.CaseSensitivitySet(false);
