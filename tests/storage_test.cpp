@@ -43,6 +43,9 @@ TEST(Storage, SizesFollowTheLength) {
         EXPECT_TRUE(Show(t) == want && Show(copy) == want) << k[0];
     }
     EXPECT_THROW(ReservedSize(INT_MAX), std::length_error);
+    using VorelText::detail::NextBlock; // how Load grows
+    EXPECT_EQ(NextBlock(INT_MAX - 256), INT_MAX);
+    EXPECT_THROW(NextBlock(INT_MAX - 255), std::length_error);
     Text none, null(static_cast<const char*>(nullptr)), copyOfNone(none);
     EXPECT_EQ(Show(null) + "," + Show(copyOfNone), " 0/65536, 0/65536");
     none.Empty();

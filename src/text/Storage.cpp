@@ -28,12 +28,6 @@ int BlockSizeAbove(long long n) {
     return static_cast<int>(bytes);
 }
 
-int NextBlock(int size) {
-    if (size > INT_MAX - kBlockSize)
-        ThrowTooLong();
-    return size + kBlockSize;
-}
-
 char* NewBuffer(int size) {
     return new char[static_cast<std::size_t>(size)];
 }

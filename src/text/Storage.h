@@ -28,7 +28,11 @@ int MeasureLength(const char* s);
 int BlockSizeAbove(long long n);
 
 // One block more than size: how Load grows.
-int NextBlock(int size);
+inline int NextBlock(int size) {
+    if (size > INT_MAX - kBlockSize)
+        ThrowTooLong();
+    return size + kBlockSize;
+}
 
 // The bytes that `characters` characters and their terminator take exactly
 // (results handed over, an array attached by its length).
