@@ -13,7 +13,6 @@ constexpr long kBranchFree = 128;
 // removing the occurrences one at a time (each shifting the rest, terminator
 // included, down by one) would leave it. Size and ownership do not change,
 // and no direction flag is consulted.
-
 Text& Text::Remove(char c) {
     if (length < 1)
         return *this;
