@@ -25,13 +25,6 @@ inline char LowByte(int c) {
     return static_cast<char>(static_cast<unsigned char>(c));
 }
 
-// An index found in base as a pointer into it; the not-found -1 as NULL.
-// Writable, as the C library's searches answer, since the array is the
-// caller's.
-inline char* PointerAt(const char* base, int index) {
-    return index < 0 ? nullptr : const_cast<char*>(base) + index;
-}
-
 } // namespace VorelText::detail
 
 #endif

@@ -43,9 +43,7 @@ VORELTEXT_KERNEL std::size_t FirstDifferenceIn(const char* a, const char* b, std
         const std::size_t last = n - w;
         return Differs<Ops>(Ops::EqualLanes(a + last, b + last), last, index) ? index : n;
     }
-    while (i < n && a[i] == b[i])
-        ++i;
-    return i;
+    return FirstDifferenceScalar(a, b, n); // shorter than one block
 }
 
 template <typename Ops>

@@ -59,10 +59,7 @@ VORELTEXT_ALWAYS_INLINE std::size_t FirstDifferenceShort(const char* a, const ch
     if (n >= 4)
         return FirstDifferenceInWords<std::uint32_t>(a, b, n);
 #endif
-    std::size_t i = 0;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return i;
+    return FirstDifferenceScalar(a, b, n);
 }
 
 #if defined(VORELTEXT_BLOCKS)
