@@ -364,6 +364,12 @@ VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buf
 /// The library's classes.
 namespace VorelText {
 
+#if !defined(VORELTEXT_DOXYGEN)
+namespace detail {
+struct TextAccess; // the library's own access to Text's fields
+}
+#endif
+
 /**
  * One 8-bit character. Comparisons order it as a signed number, this object
  * on the left (a char on the left works too). Classification and case go
@@ -892,6 +898,9 @@ protected:
     int CalcBufSize(int n);
 
 private:
+#if !defined(VORELTEXT_DOXYGEN)
+    friend struct detail::TextAccess;
+#endif
     void InitFromBuffer(const char* s);
 
     char* buffer;

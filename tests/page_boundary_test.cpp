@@ -27,7 +27,8 @@ using VorelText::Text;
 
 namespace {
 
-// Pages that no access may touch, and opening some of them to reads and writes.
+// Pages that no access may touch, and opening some of them to reads and writes
+// (or closing them again).
 #if defined(_WIN32)
 std::size_t PageSize() {
     SYSTEM_INFO info;
@@ -38,9 +39,9 @@ char* Inaccessible(std::size_t bytes) {
     return static_cast<char*>(
         VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_NOACCESS));
 }
-bool Open(char* p, std::size_t bytes) {
+bool Open(char* p, std::size_t bytes, bool open = true) {
     DWORD previous;
-    return VirtualProtect(p, bytes, PAGE_READWRITE, &previous) != 0;
+    return VirtualProtect(p, bytes, open ? PAGE_READWRITE : PAGE_NOACCESS, &previous) != 0;
 }
 void Release(char* p, std::size_t) {
     VirtualFree(p, 0, MEM_RELEASE);
@@ -53,8 +54,8 @@ char* Inaccessible(std::size_t bytes) {
     void* p = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     return p == MAP_FAILED ? nullptr : static_cast<char*>(p);
 }
-bool Open(char* p, std::size_t bytes) {
-    return mprotect(p, bytes, PROT_READ | PROT_WRITE) == 0;
+bool Open(char* p, std::size_t bytes, bool open = true) {
+    return mprotect(p, bytes, open ? PROT_READ | PROT_WRITE : PROT_NONE) == 0;
 }
 void Release(char* p, std::size_t bytes) {
     munmap(p, bytes);
@@ -74,6 +75,15 @@ public:
 
     // `bytes` ending at the page's last byte; the next byte is inaccessible.
     char* AtEnd(const std::string& bytes) { return At(bytes, page_ - bytes.size()); }
+    // Attaches t to `bytes` that end at the page's last byte: their terminator
+    // lies in the next page, open only while t measures them.
+    void AttachEnding(Text& t, const std::string& bytes) {
+        char* next = base_ + 2 * page_;
+        Open(next, page_);
+        *next = '\0';
+        t.Attach(AtEnd(bytes));
+        Open(next, page_, false);
+    }
     // `bytes` starting `offset` bytes into the page, whose previous byte is
     // inaccessible.
     char* At(const std::string& bytes, std::size_t offset) {
@@ -206,6 +216,19 @@ TEST(PageBoundary, WritesStayInsideTheirArrays) {
         for (std::size_t shortBy : {std::size_t{0}, std::min<std::size_t>(n, 1)}) {
             const std::string before = head + '\0' + std::string(n - shortBy, '-');
             copy(2, before, before.size());
+        }
+        // Substrings and joins stop at a NUL planted at each place in turn,
+        // and read a text without one right up to an inaccessible byte.
+        Text held;
+        destinations.AttachEnding(held, s);
+        for (std::size_t at = 0; at <= n; ++at) {
+            const std::string cut = s.substr(0, at);
+            if (at < n)
+                held.SetAt(static_cast<int>(at), '\0');
+            vfuzz::IsFresh(held.SubString(0, INT_MAX), cut, "SubString");
+            vfuzz::IsFresh(held + "+", at < n ? cut : s + '+', "operator+");
+            if (at < n)
+                held.SetAt(static_cast<int>(at), s[at]);
         }
         // Last, the source itself changes in place.
         Text t;

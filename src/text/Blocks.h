@@ -61,7 +61,11 @@ inline std::size_t FirstLane(Lanes lanes) {
 //   AllFoldedEqual4   whether four blocks in a row are equal that way;
 //   MemberLanes       the lanes holding one of a Set of 1 to 16 bytes, each
 //                     broadcast to a whole block beforehand (Broadcast);
-//   ShiftLetters      adding delta in place to the 26 letters from `first`.
+//   ShiftLetters      adding delta in place to the 26 letters from `first`;
+//   CopyUnlessNul     the lanes of the block at a source that hold a NUL,
+//                     having copied it to a destination when there are none,
+//                     and CopyUnlessNul4 the same for four blocks in a row,
+//                     answering whether they were copied.
 //
 // ASCII letters are found as unsigned (x - first) < 26, done as a signed
 // compare after moving the range to the bottom of the signed bytes.
@@ -111,11 +115,30 @@ struct Sse2 {
     static void ShiftLetters(char* p, char first, char delta) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p), Shift(Load(p), first, delta));
     }
+    static Lanes CopyUnlessNul(char* dst, const char* src) {
+        const __m128i x = Load(src);
+        const Lanes nul = Mask(_mm_cmpeq_epi8(x, _mm_setzero_si128()));
+        if (nul == 0)
+            Store(dst, x);
+        return nul;
+    }
+    static bool CopyUnlessNul4(char* dst, const char* src) {
+        const __m128i x0 = Load(src), x1 = Load(src + 16), x2 = Load(src + 32), x3 = Load(src + 48);
+        const __m128i least = _mm_min_epu8(_mm_min_epu8(x0, x1), _mm_min_epu8(x2, x3));
+        if (Mask(_mm_cmpeq_epi8(least, _mm_setzero_si128())) != 0)
+            return false;
+        Store(dst, x0);
+        Store(dst + 16, x1);
+        Store(dst + 32, x2);
+        Store(dst + 48, x3);
+        return true;
+    }
 
 private:
     static __m128i Load(const char* p) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     }
+    static void Store(char* p, __m128i x) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), x); }
     static Lanes Mask(__m128i b) { return static_cast<Lanes>(_mm_movemask_epi8(b)); }
     static __m128i FoldedEqual(const char* a, const char* b) {
         return _mm_cmpeq_epi8(Shift(Load(a), 'A', 0x20), Shift(Load(b), 'A', 0x20));
@@ -180,10 +203,31 @@ struct Avx2 {
     VORELTEXT_AVX2 static void ShiftLetters(char* p, char first, char delta) {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), Shift(Load(p), first, delta));
     }
+    VORELTEXT_AVX2 static Lanes CopyUnlessNul(char* dst, const char* src) {
+        const __m256i x = Load(src);
+        const Lanes nul = Mask(_mm256_cmpeq_epi8(x, _mm256_setzero_si256()));
+        if (nul == 0)
+            Store(dst, x);
+        return nul;
+    }
+    VORELTEXT_AVX2 static bool CopyUnlessNul4(char* dst, const char* src) {
+        const __m256i x0 = Load(src), x1 = Load(src + 32), x2 = Load(src + 64), x3 = Load(src + 96);
+        const __m256i least = _mm256_min_epu8(_mm256_min_epu8(x0, x1), _mm256_min_epu8(x2, x3));
+        if (Mask(_mm256_cmpeq_epi8(least, _mm256_setzero_si256())) != 0)
+            return false;
+        Store(dst, x0);
+        Store(dst + 32, x1);
+        Store(dst + 64, x2);
+        Store(dst + 96, x3);
+        return true;
+    }
 
 private:
     VORELTEXT_AVX2 static __m256i Load(const char* p) {
         return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    }
+    VORELTEXT_AVX2 static void Store(char* p, __m256i x) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), x);
     }
     VORELTEXT_AVX2 static Lanes Mask(__m256i b) {
         return static_cast<Lanes>(_mm256_movemask_epi8(b));

@@ -1,4 +1,4 @@
-// Text: exact-size arrays and their hand-over to returned objects.
+// Text: arrays of an exact size joined from two parts.
 #include "text/Compose.h"
 #include "text/Storage.h"
 
@@ -23,15 +23,6 @@ char* JoinedBuffer(int size, const char* head, int headLength, const char* tail,
 void PutTail(char* dst, const char* tail, int tailLength) {
     CopyBytes(dst, tail, tailLength);
     dst[tailLength] = '\0';
-}
-
-Text HandOver(char* array) {
-    Text local;
-    local.Attach(array);
-    local.FlagAsTemp();
-    // Constructing the result from the marked local runs the take-over; a
-    // plain `return local;` could be elided and hand back the marked object.
-    return Text(local);
 }
 
 } // namespace VorelText::detail

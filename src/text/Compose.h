@@ -15,9 +15,20 @@ char* JoinedBuffer(int size, const char* head, int headLength, const char* tail,
 // Stores tail[0..tailLength) and a NUL at dst; the ranges may overlap.
 void PutTail(char* dst, const char* tail, int tailLength);
 
-// Hands an owned, terminated array to a new Text without copying it: the
-// result owns the array, has size strlen + 1 and the default flags.
-Text HandOver(char* array);
+// What the members that build new contents may do to a Text beyond its
+// interface.
+struct TextAccess {
+    // Hands an owned array, terminated at `length`, to a new Text without
+    // copying or measuring it: the result owns the array, has size length + 1
+    // and the default flags.
+    static Text Owning(char* array, int length) {
+        Text owner;
+        owner.buffer = array;
+        owner.length = length;
+        owner.size = length + 1;
+        return owner;
+    }
+};
 
 } // namespace VorelText::detail
 
