@@ -17,6 +17,8 @@ TEST(Assign, CallersArraysAndShortDeclarations) {
     std::memcpy(g.data(), "xyz", 3); // rewritten after attaching: copied as it stands
     t = src;
     EXPECT_EQ(Show(t) + t[3], "xy 2/8 unterminated backward#");
+    t.ToUpper(); // its length only
+    EXPECT_EQ(std::string(static_cast<char*>(t), 3), "XYz");
     std::memcpy(g.data(), "ab\0", 3);
     Text owner, copy;
     owner = "abc";

@@ -32,14 +32,23 @@ TEST(Compare, Table) {
                   "0,1")
             << n;
     }
-    for (int at : {0, 40, 63, 64, 65, 77, 170, 255, 256, 299}) {
-        std::string other = base;
-        other[static_cast<std::size_t>(at)] = '\x80';
-        EXPECT_EQ(Ints({Order(base, other, 300), Order(other, base, 300),
-                        Order(base, other, static_cast<unsigned>(at))}),
-                  "1,-1,0")
-            << at;
-    }
+    // One difference in otherwise equal texts of one letter, on every path:
+    // blocks compared at a wrong offset would see none. '@', '[', '`' and
+    // '{' border the letters but have no case.
+    vtest::ForEachPath([&] {
+        for (int at : {0, 40, 63, 64, 65, 77, 96, 112, 170, 255, 256, 299})
+            for (const char* pair : {"a\x80", "@`", "[{"}) {
+                std::string x = base, y = base;
+                x[static_cast<std::size_t>(at)] = pair[0];
+                y[static_cast<std::size_t>(at)] = pair[1];
+                const int order =
+                    static_cast<signed char>(pair[0]) < static_cast<signed char>(pair[1]) ? -1 : 1;
+                EXPECT_EQ(Ints({Order(x, y, 300), Order(y, x, 300, true), Order(x, y, 300, true),
+                                Order(x, y, static_cast<unsigned>(at))}),
+                          Ints({order, -order, order, 0}))
+                    << at << pair;
+            }
+    });
 }
 
 TEST(Relational, NullAndTheCaseFlag) {

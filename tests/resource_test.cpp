@@ -45,7 +45,7 @@ TEST(Resource, ConstructorGrowsByBlocksAndLoadNeverShrinks) {
 }
 
 TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
-    vtest::Guarded area(4, ""), one(1, "");
+    vtest::Guarded area(4, ""), one(1, "x");
     Text attached, single, source(Resources(), 1);
     attached.Attach(area.data(), 4);
     attached.Load(Resources(), 2);
@@ -57,7 +57,7 @@ TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
     EXPECT_EQ(area.Changed(), "0-3");
     single.Attach(one.data(), 1); // room for the terminator only
     single.Load(Resources(), 1);
-    EXPECT_EQ(Show(single) + one.Changed(), " 0/1");
+    EXPECT_EQ(Show(single) + "," + one.Changed(), " 0/1,0");
     // A temporary keeps its buffer for the object that takes it over.
     const char* held = source;
     source.FlagAsTemp();

@@ -4,11 +4,13 @@
 #include "TestSupport.h"
 
 TEST(Search, OddOperandsAndPositions) {
-    Text none, blank(" "), nul("a");
-    nul.SetAt(0, '\0'); // a set holding NUL must not find the terminator
+    Text none, blank(" "), nul("a"), hole("a.b");
+    nul.SetAt(0, '\0');  // a set holding NUL must not find the terminator
+    hole.SetAt(1, '\0'); // nor a set without NUL one inside the text
     EXPECT_EQ(Ints({Text("ab").FindString(none), Text("xy").FindFromCharacterSet(nul),
-                    Text("   ").SkipCharacters(blank, 5), Text(" x").SkipCharacters(blank, -4)}),
-              "0,-1,5,1");
+                    Text("   ").SkipCharacters(blank, 5), Text(" x").SkipCharacters(blank, -4),
+                    hole.FindFromCharacterSet(Text("xyz"))}),
+              "0,-1,5,1,-1");
     const Text t("  ab,cd"), u("ab,cd");
     const Text delimiters(" ,");
     for (int from : {-3, 99}) { // clamped to the text

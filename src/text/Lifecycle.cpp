@@ -65,6 +65,7 @@ Text::~Text() {
         delete[] buffer;
 }
 
+// Constructors only, once Text() has set the flags.
 void Text::InitFromBuffer(const char* s) {
     const int n = detail::MeasureLength(s);
     const int bytes = detail::ReservedSize(n);
@@ -74,10 +75,6 @@ void Text::InitFromBuffer(const char* s) {
     if (n != 0)
         std::memcpy(buffer, s, static_cast<std::size_t>(n));
     buffer[n] = '\0';
-    temp = false;
-    attached = false;
-    caseSensitive = true;
-    searchForward = true;
 }
 
 int Text::CalcBufSize(int n) {
