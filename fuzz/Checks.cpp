@@ -141,18 +141,12 @@ void CComparisons(const char* a, const char* b, unsigned n) {
     Expect(vtxt_Text__strnicmp(a, b, n) == Order(x, y, n, true), "_strnicmp");
 }
 
-void CConversions(int c, const char* s) {
+void CCharacters(int c) {
     // The low 8 bits, 0xFF standing for EOF, which no test accepts.
     const unsigned char byte = static_cast<unsigned char>(c);
     Expect(vtxt_Text_isalpha(c) == (byte != 0xFF && std::isalpha(byte) ? 1 : 0), "isalpha");
     Expect(vtxt_Text_tolower(c) == Case(static_cast<char>(c), false), "tolower");
     Expect(vtxt_Text_toupper(c) == Case(static_cast<char>(c), true), "toupper");
-    // NULL converts as "".
-    const std::string t = Or(s);
-    const double d = vtxt_Text_atof(s), e = std::atof(t.c_str());
-    Expect(vtxt_Text_atoi(s) == std::atoi(t.c_str()) && vtxt_Text_atol(s) == std::atol(t.c_str()) &&
-               std::memcmp(&d, &e, sizeof d) == 0,
-           "atoi, atol, atof");
 }
 
 void IsFresh(const Text& r, const std::string& chars, const char* what) {

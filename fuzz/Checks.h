@@ -125,13 +125,13 @@ std::size_t TokenEnd(const std::string& s, const std::string& delimiters, std::s
 // The C functions. The searches of s for set and for c; a tokenization of
 // text (restarts read from `in`); one of the copies (0 strcpy, 1 strncpy,
 // 2 strcat with capacity n, 3 strncat) into dst of `bytes` bytes; the
-// comparisons of a and b over n; the character and number functions. NULL
-// strings read as "".
+// comparisons of a and b over n; the character functions. NULL strings read
+// as "".
 void CSearches(const char* s, const char* set, int c);
 void CTokens(Input& in, char* text, const char* delimiters);
 void CCopy(int op, char* dst, std::size_t bytes, const char* src, int n);
 void CComparisons(const char* a, const char* b, unsigned n);
-void CConversions(int c, const char* s);
+void CCharacters(int c);
 
 // Text: t's searches for pattern's text, for c and from start, Compare and
 // the relational operators over count, and FindToken from position

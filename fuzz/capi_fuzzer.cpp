@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             const int c = static_cast<int>(static_cast<unsigned>(in.Byte()) << 24 |
                                            in.Below(65536) << 8 | in.Byte());
-            vfuzz::CConversions(c, CString(in).get());
+            vfuzz::CCharacters(c);
         }
     }
     return 0;

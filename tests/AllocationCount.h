@@ -12,10 +12,8 @@
 
 namespace vtest {
 
-// operator new[] calls so far, the byte count of the latest, and the buffers
-// not yet given back to delete[].
+// operator new[] calls so far, and the buffers not yet given back to delete[].
 inline std::atomic<long> arrayAllocations{0}, liveArrays{0};
-inline std::atomic<std::size_t> lastArraySize{0};
 // The arrayAllocations count at which operator new[] throws std::bad_alloc
 // (0: none). FailArrayAllocation(k) fails the k-th call from now on (k >= 1),
 // only that one; 0 disarms.

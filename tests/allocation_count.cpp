@@ -8,7 +8,6 @@
 using namespace vtest;
 
 void* operator new[](std::size_t size) {
-    lastArraySize = size;
     if (++arrayAllocations == failingAllocation)
         throw std::bad_alloc();
     void* p = std::malloc(size == 0 ? 1 : size);

@@ -16,6 +16,8 @@ int main(void) {
         const char* what;
     } checks[] = {
         {vtxt_Text_strlen(s) + vtxt_Text_strlen(NULL), 6, "strlen"},
+        {vtxt_Text_atoi("7") + vtxt_Text_atol(NULL) + (long)vtxt_Text_atof("5e0"), 12,
+         "ato*, NULL"},
         {vtxt_Text_isalpha(0x141) * 2 + vtxt_Text_isalpha(-1), 2, "isalpha: low 8 bits, EOF"},
         {vtxt_Text_tolower(0x141) == 'a' && vtxt_Text_toupper(0x1FF) == '\xFF', 1, "case"},
         {vtxt_Text_sprintf(out, "%d-%s", 7, "x") == 3 && !strcmp(out, "7-x"), 1, "sprintf"},

@@ -1,9 +1,6 @@
-// Char: classification and case in the C and a Latin-1 locale, where Text's
-// case conversion and comparison ignoring case agree with it, and the signed
-// order in both operand forms.
+// Char: classification and case in the "C" locale, and the signed order in
+// both operand forms.
 #include "TestSupport.h"
-
-#include <clocale>
 
 namespace {
 
@@ -43,28 +40,6 @@ TEST(Char, ClassifiesAndConvertsInTheCLocale) {
             {'!', "xgpu", '!', '!'}, {0x7F, "xc", 0x7F, 0x7F}, {0x80, "", 0x80, 0x80},
             {0xE9, "", 0xE9, 0xE9}, {0xFF, "", 0xFF, 0xFF}});
     // clang-format on
-}
-
-TEST(Char, Latin1BytesAboveAsciiAreUnsignedExcept0xFF) {
-    VTEST_LATIN1_OR_SKIP();
-    // 0xFF, a letter in this locale, still answers as EOF.
-    // clang-format off
-    Expect({{0xD7, "gpu", 0xD7, 0xD7}, {0xC9, "angpU", 0xE9, 0xC9}, {0xE9, "anglp", 0xE9, 0xC9},
-            {0xFF, "", 0xFF, 0xFF}, {'a', "anxglp", 'a', 'A'}});
-    // clang-format on
-    // Every byte: Text's ToUpper and its comparison ignoring case agree with Char.
-    std::string all, upper;
-    for (int b = 1; b < 256; ++b) {
-        all += static_cast<char>(b);
-        upper += Char(static_cast<char>(b)).ToUpper();
-    }
-    Text converted(all.c_str()), folded(all.c_str()), exact(upper.c_str());
-    converted.ToUpper();
-    EXPECT_EQ(Show(converted), upper + " 255/65536");
-    folded.CaseSensitivitySet(false);
-    EXPECT_EQ(Ints({folded.Compare(exact, 255), exact.Compare(folded, 255),
-                    folded.Compare(Text(all.c_str()), 255)}),
-              "0,-1,0");
 }
 
 TEST(Char, OrdersAsSignedBytesInBothOperandForms) {

@@ -1,5 +1,4 @@
-// Comparison: Compare's -1/0/1 in signed order, its guards and case folding,
-// and the relational operators.
+// Comparison: Compare's -1/0/1 in signed order, its guards and case folding.
 #include "TestSupport.h"
 
 namespace {
@@ -49,17 +48,4 @@ TEST(Compare, Table) {
                     << at << pair;
             }
     });
-}
-
-TEST(Relational, NullAndTheCaseFlag) {
-    // The fuzz harness checks every operator and operand form; here: a null
-    // char*, which reads as the empty text, and the left operand's case flag.
-    char *none = nullptr, abc[] = "abc";
-    Text noBuffer;
-    Exact upper("ABC", false);
-    EXPECT_TRUE(vfuzz::FollowsOrder(noBuffer, none, 0));
-    EXPECT_TRUE(vfuzz::FollowsOrder(upper.text, none, 1));
-    EXPECT_TRUE(upper.text == abc);
-    upper.text.CaseSensitivitySet(true);
-    EXPECT_FALSE(upper.text == abc);
 }

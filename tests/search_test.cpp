@@ -1,6 +1,6 @@
-// Searching, character sets, tokenizing and Remove where the fuzz harness
-// does not reach: operands without a buffer, a set holding NUL, negative and
-// far positions, and the bytes Remove writes in a caller's array.
+// Searching, character sets and tokenizing where the fuzz harness does not
+// reach: operands without a buffer, NULs in the set or the text, negative and
+// far positions.
 #include "TestSupport.h"
 
 TEST(Search, OddOperandsAndPositions) {
@@ -24,14 +24,4 @@ TEST(Search, OddOperandsAndPositions) {
     EXPECT_STREQ(none.FindToken(delimiters, &position), "");
     EXPECT_EQ(position, 0);
     EXPECT_STREQ(t.FindToken(delimiters, nullptr), "");
-}
-
-TEST(Search, RemoveCompactsInPlace) {
-    vtest::Guarded g(8, "hel\xE9lo");
-    Text t;
-    t.Attach(g.data(), 8);
-    t.Remove('l').Remove('z').Remove('\xE9');
-    EXPECT_EQ(std::memcmp(g.data(), "heo\0\0\0\0", 7), 0);
-    EXPECT_EQ(g.Changed(), "2-5");
-    EXPECT_EQ(Show(t), "heo 3/8");
 }

@@ -144,22 +144,6 @@ void Moves() {
     Text& alias = target;
     target = std::move(alias); // self-move changes nothing
     CHECK(static_cast<const char*>(target) == buffer && target == "abc");
-    // An attached object's attachment moves with it; it still never grows.
-    char array[6] = "abc";
-    Text attached;
-    attached.Attach(array, sizeof array);
-    attached.CaseSensitivitySet(false);
-    Text taker(std::move(attached));
-    taker += "de";
-    CHECK(static_cast<char*>(taker) == array && std::string(array) == "abcde");
-    CHECK(!taker.IsCaseSensitive() && attached.IsCaseSensitive() == false);
-    bool refused = false;
-    try {
-        taker += "f";
-    } catch (char*) {
-        refused = true;
-    }
-    CHECK(refused && taker.SizeGet() == 6);
     // A temporary's buffer becomes the target's own: it may grow.
     Text temporary = Text("ab") + "c";
     temporary.FlagAsTemp();
