@@ -5,6 +5,10 @@
 
 #include <climits>
 #include <stdexcept>
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace {
 // CalcBufSize is protected: reach it through a subclass.
@@ -72,3 +76,27 @@ TEST(Storage, AttachedArraysAreOnlyReadAndNeverReleased) {
     }
     EXPECT_EQ(g.Changed(), "0"); // Empty's NUL only
 }
+
+#if defined(__linux__) && !defined(__SANITIZE_THREAD__)
+TEST(Storage, MeasuresNoTextOfIntMaxCharacters) {
+    VTEST_SKIP_UNLESS_COUNTED(); // valgrind's own strlen would take minutes
+    // INT_MAX + 1 'x's and a NUL: one MiB of memory mapped 2048 times in a
+    // row, then a page of zeros. No int can count them.
+    constexpr std::size_t kPiece = std::size_t{1} << 20, kPieces = 2048;
+    const int fd = memfd_create("x", 0);
+    ASSERT_TRUE(fd >= 0 && ftruncate(fd, kPiece) == 0);
+    void* piece = mmap(nullptr, kPiece, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    char* all = static_cast<char*>(mmap(nullptr, kPiece * kPieces + 4096, PROT_READ,
+                                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0));
+    ASSERT_TRUE(piece != MAP_FAILED && all != MAP_FAILED);
+    std::memset(piece, 'x', kPiece);
+    for (std::size_t i = 0; i < kPieces; ++i)
+        ASSERT_NE(mmap(all + i * kPiece, kPiece, PROT_READ, MAP_SHARED | MAP_FIXED, fd, 0),
+                  MAP_FAILED);
+    EXPECT_THROW(vtxt_Text_strlen(all), std::length_error);
+    EXPECT_THROW(Text t(static_cast<const char*>(all)), std::length_error);
+    munmap(all, kPiece * kPieces + 4096);
+    munmap(piece, kPiece);
+    close(fd);
+}
+#endif
