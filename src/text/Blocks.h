@@ -244,6 +244,11 @@ private:
     }
 };
 
+// Scans of fewer bytes stay with 16-byte blocks: below a whole step of four
+// 32-byte blocks and a few more, the wider registers do not pay.
+constexpr std::size_t kAvx2Worthwhile = 128;
+static_assert(kAvx2Worthwhile >= 4 * Avx2::kWidth, "a whole step of four blocks");
+
 // Whether the processor has AVX2: a flag that the compiler's run-time
 // support sets when the program starts.
 inline bool CpuHasAvx2() {

@@ -37,7 +37,7 @@ VORELTEXT_OUT_OF_LINE int OrderExact(const char* a, const char* b, std::size_t r
                                      std::size_t bound, bool mineShorter) {
 #if defined(VORELTEXT_BLOCKS)
     // Long ranges go straight to the widest blocks.
-    const std::size_t i = readable >= 128 && detail::blocks::HasAvx2()
+    const std::size_t i = readable >= detail::blocks::kAvx2Worthwhile && detail::blocks::HasAvx2()
                               ? detail::FirstDifferenceAvx2(a, b, readable)
                               : detail::FirstDifference(a, b, readable);
 #else

@@ -55,10 +55,6 @@ template <typename Word> std::size_t CopyWordsUntilNul(char* dst, const char* sr
 #if defined(VORELTEXT_BLOCKS)
 using namespace blocks;
 
-// Ranges shorter than this stay with 16-byte blocks.
-constexpr std::size_t kAvx2Worthwhile = 128;
-static_assert(kAvx2Worthwhile >= 4 * Avx2::kWidth, "a whole step of four blocks");
-
 // n of at least one block.
 template <typename Ops>
 VORELTEXT_KERNEL std::size_t CopyUntilNulIn(char* dst, const char* src, std::size_t n) {

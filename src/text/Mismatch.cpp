@@ -9,10 +9,6 @@ namespace {
 
 using namespace blocks;
 
-// Ranges shorter than this stay with 16-byte blocks.
-constexpr std::size_t kAvx2Worthwhile = 128;
-static_assert(kAvx2Worthwhile >= 4 * Avx2::kWidth, "a whole step of four blocks");
-
 // The first byte at which the blocks at a + at and b + at differ, as an index
 // from a, or nothing (false).
 template <typename Ops>

@@ -72,7 +72,6 @@ std::size_t FirstDifferenceAvx2(const char* a, const char* b, std::size_t n);
 VORELTEXT_ALWAYS_INLINE std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
     using blocks::Sse2;
     constexpr std::size_t w = Sse2::kWidth;
-    constexpr std::size_t kAvx2Worthwhile = 128; // shorter ranges stay with 16-byte blocks
     if (n < w)
         return FirstDifferenceShort(a, b, n);
     if (!blocks::UseBlocks())
@@ -90,8 +89,8 @@ VORELTEXT_ALWAYS_INLINE std::size_t FirstDifference(const char* a, const char* b
             return at;
         return n;
     }
-    return n >= kAvx2Worthwhile && blocks::HasAvx2() ? FirstDifferenceAvx2(a, b, n)
-                                                     : FirstDifferenceSse2(a, b, n);
+    return n >= blocks::kAvx2Worthwhile && blocks::HasAvx2() ? FirstDifferenceAvx2(a, b, n)
+                                                             : FirstDifferenceSse2(a, b, n);
 }
 #else
 inline std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
