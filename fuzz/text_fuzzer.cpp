@@ -179,11 +179,14 @@ private:
         vfuzz::IsFresh(r, Cut(model_.chars + Cut(s)), "operator+");
     }
 
+    // Positions before and past the text clamp to it; a negative count takes
+    // nothing.
     void Sub() {
-        const int start = in_.Below(Length() + 1);
-        const int count = in_.Below(Length() + 4);
+        const int start = in_.Below(Length() + 5) - 2;
+        const int count = in_.Below(Length() + 6) - 2;
         const std::string piece =
-            model_.chars.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count));
+            model_.chars.substr(static_cast<std::size_t>(std::min(std::max(start, 0), Length())),
+                                static_cast<std::size_t>(std::max(count, 0)));
         vfuzz::IsFresh(t().SubString(start, count), Cut(piece), "SubString");
     }
 

@@ -1,5 +1,6 @@
-// Assignment where the fuzz harness does not reach: callers' arrays assigned
-// over, declared sizes too small for the text or zero, byte-for-byte copies.
+// Assignment and appends where the fuzz harness does not reach: callers'
+// arrays assigned over, declared sizes too small for the text or zero,
+// byte-for-byte copies, the temporary mark and the 255/256 growth edge.
 #include "TestSupport.h"
 
 TEST(Assign, CallersArraysAndShortDeclarations) {
@@ -32,4 +33,32 @@ TEST(Assign, CallersArraysAndShortDeclarations) {
     EXPECT_TRUE(zero.Concatenate(xyz, 0));
     EXPECT_THROW(zero += "", char*);
     EXPECT_EQ(g.Changed(), "");
+}
+
+TEST(Assign, ClearsTheTemporaryMarkAndReleasesWhatItOwned) {
+    // A Text assigned after handing its buffer over is copied from again,
+    // not taken over a second time; an owned buffer moved over is released.
+    const long live = vtest::liveArrays;
+    for (int kind = 0; kind < 4; ++kind) {
+        Text t("a"), other("b");
+        t.FlagAsTemp();
+        const Text taker(t);
+        kind == 0   ? void(t = other)
+        : kind == 1 ? void(t = "b")
+        : kind == 2 ? void(t = Char('b'))
+                    : void(t = Text("b"));
+        const Text copy(t);
+        EXPECT_NE(static_cast<const char*>(copy), static_cast<const char*>(t)) << kind;
+        EXPECT_EQ(Show(t), kind == 0 || kind == 3 ? "b 1/65536" : "b 1/256") << kind;
+        t = Text("c");
+    }
+    EXPECT_EQ(vtest::liveArrays.load(), live);
+}
+
+TEST(Append, ConcatenateGrowsToTheBlockAboveTheNewLength) {
+    const std::string x245(245, 'x');
+    Text d = Text("abcde") + "fghij";                    // 10 characters in 11 bytes
+    EXPECT_TRUE(d.Concatenate(Text(x245.c_str()), 246)); // to exactly 255, then 256
+    EXPECT_TRUE(d.Concatenate(Text("w"), 1));
+    EXPECT_EQ(Show(d), "abcdefghij" + x245 + "w 256/512");
 }

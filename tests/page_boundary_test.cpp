@@ -230,6 +230,7 @@ TEST(PageBoundary, WritesStayInsideTheirArrays) {
             if (at < n)
                 held.SetAt(static_cast<int>(at), s[at]);
         }
+        vfuzz::IsFresh(held.SubString(1, INT_MAX), s.substr(std::min<std::size_t>(1, n)), "rest");
         // Last, the source itself changes in place.
         Text t;
         t.Attach(source);
