@@ -31,11 +31,12 @@ TEST(Compare, Table) {
                   "0,1")
             << n;
     }
-    // One difference in otherwise equal texts of one letter, on every path:
-    // blocks compared at a wrong offset would see none. '@', '[', '`' and
+    // One difference in otherwise equal texts of one letter, on every path and
+    // at each block of a four-block step: blocks compared at a wrong offset
+    // would see none. '@', '[', '`' and
     // '{' border the letters but have no case.
     vtest::ForEachPath([&] {
-        for (int at : {0, 40, 63, 64, 65, 77, 96, 112, 170, 255, 256, 299})
+        for (int at : {0, 32, 40, 63, 64, 65, 77, 80, 96, 112, 170, 255, 256, 299})
             for (const char* pair : {"a\x80", "@`", "[{"}) {
                 std::string x = base, y = base;
                 x[static_cast<std::size_t>(at)] = pair[0];
