@@ -55,10 +55,20 @@ TEST(Assign, ClearsTheTemporaryMarkAndReleasesWhatItOwned) {
     EXPECT_EQ(vtest::liveArrays.load(), live);
 }
 
-TEST(Append, ConcatenateGrowsToTheBlockAboveTheNewLength) {
+TEST(Append, GrowthEdgeAndOperandsInsideItsOwnBuffer) {
     const std::string x245(245, 'x');
     Text d = Text("abcde") + "fghij";                    // 10 characters in 11 bytes
     EXPECT_TRUE(d.Concatenate(Text(x245.c_str()), 246)); // to exactly 255, then 256
     EXPECT_TRUE(d.Concatenate(Text("w"), 1));
     EXPECT_EQ(Show(d), "abcdefghij" + x245 + "w 256/512");
+    // An operand that lies in the buffer about to be replaced is read first:
+    // AddressSanitizer reports a read of the released one.
+    Text viaPointer = Text("ab") + "c", viaAlias = Text("ab") + "c", alias;
+    viaPointer += static_cast<const char*>(viaPointer);
+    alias.Attach(viaAlias); // another Text on the same buffer
+    viaAlias += alias;
+    EXPECT_EQ(Show(viaPointer) + "," + Show(viaAlias), "abcabc 6/256,abcabc 6/256");
+    alias.Attach(viaAlias);
+    viaAlias = alias;
+    EXPECT_EQ(Show(viaAlias), "abcabc 6/7");
 }
