@@ -361,13 +361,55 @@ VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buf
 #ifdef __cplusplus
 } /* extern "C" */
 
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <type_traits>
+
+// The std::string_view members need C++17, which MSVC reports in _MSVC_LANG.
+#if defined(VORELTEXT_DOXYGEN)
+#define VORELTEXT_CXX17 1
+#elif defined(_MSVC_LANG)
+#define VORELTEXT_CXX17 (_MSVC_LANG >= 201703L)
+#else
+#define VORELTEXT_CXX17 (__cplusplus >= 201703L)
+#endif
+#if VORELTEXT_CXX17
+#include <string_view>
+#endif
+
 /// The library's classes.
 namespace VorelText {
 
 #if !defined(VORELTEXT_DOXYGEN)
 namespace detail {
 struct TextAccess; // the library's own access to Text's fields
-}
+
+// A format of the formatting constructor: a char* or what converts to one, as
+// the constructor took before it was a template, or a string literal (a const
+// char array). Not a const char* pointer, which is data more often than a
+// format (a count after it would be formatted), nor a null pointer constant
+// (0, NULL, nullptr), which keeps selecting Text(vtxt_Module, unsigned int).
+template <typename T>
+struct IsCharArray
+    : std::integral_constant<
+          bool,
+          std::is_array<T>::value &&
+              std::is_same<typename std::remove_cv<typename std::remove_extent<T>::type>::type,
+                           char>::value> {};
+template <typename Format>
+struct IsFormat : std::integral_constant<bool, (std::is_convertible<const Format&, char*>::value ||
+                                                IsCharArray<Format>::value) &&
+                                                   !std::is_same<Format, std::nullptr_t>::value> {};
+
+// What a printf format can convert: numbers, pointers, enums. A class passed
+// through `...` is undefined behaviour, so it does not compile.
+template <typename... Values> struct AreFormatValues : std::true_type {};
+template <typename First, typename... Rest>
+struct AreFormatValues<First, Rest...>
+    : std::integral_constant<bool,
+                             std::is_scalar<First>::value && AreFormatValues<Rest...>::value> {};
+} // namespace detail
 #endif
 
 /**
@@ -525,11 +567,17 @@ public:
  * decides. A null `char*` reads as the empty text; a null pointer constant
  * (0, nullptr) does not compile.
  *
- * @par The one trap of this interface
- * A NON-CONST `char*` argument selects the formatting constructor
- * Text(char* format, ...), whose `%` signs are formatting (compilers check it
- * as a printf format). That includes a char array passed where a Text is
- * expected. Pass a `const char*` to copy a string as it is.
+ * @par Strings and formats
+ * A C string, a `char*` and a `char` array are copied as they stand, `%`
+ * signs included; only a format followed by at least one value is formatted
+ * (Text(const Format&, First, Rest...)). Since C++17 a `std::string` or a
+ * `std::string_view` converts too, every byte of it, and ViewGet() gives the
+ * characters back as a `std::string_view`.
+ *
+ * @par Standard library
+ * begin() and end() make a Text a range of its characters (range-for,
+ * `<algorithm>`, C++20 ranges), `operator<<` writes them to a stream, and
+ * `std::hash<VorelText::Text>` (HashGet()) lets it key unordered containers.
  */
 class VORELTEXT_API Text {
 public:
@@ -541,10 +589,20 @@ public:
      * @{ */
     /// A Text without a buffer.
     Text();
-    /// Copies @p s (NULL is the empty text). @param s The string copied.
+    /// Copies @p s into an owned buffer that reserves 65,536 bytes per
+    /// started block of 256 characters (see Storage), so that it can grow
+    /// without moving.
+    /// @param s The string copied; NULL gives the empty text, with a buffer.
     Text(const char* s);
-    /// Copies @p src up to its first NUL, or takes @p src's buffer over when
-    /// @p src is temporary. Copies both flags.
+    /// Copies @p s as it stands, `%` signs included, into CalcBufSize(strlen(s))
+    /// bytes: the size the formatting constructor gives a format without
+    /// conversions. `std::string::data()`, `std::vector<char>::data()` and a
+    /// `char` array select this.
+    /// @param s The string copied; NULL or "" gives a Text without a buffer.
+    Text(char* s);
+    /// Copies @p src up to its first NUL into an owned buffer that reserves
+    /// 65,536 bytes per started block of 256 characters (see Storage), or
+    /// takes @p src's buffer over when @p src is temporary. Copies both flags.
     /// @param src The text copied.
     Text(const Text& src);
     /// Takes @p src's buffer as it is (see Ownership); @p src is left without
@@ -600,7 +658,8 @@ public:
     /// @param c The character stored.
     void SetAt(int index, char c);
     /// The buffer itself, writable. Valid until the buffer is replaced or
-    /// released.
+    /// released. `std::string s(t)` and `std::string_view v(t)` compile
+    /// through it and so need a Text with a buffer; ViewGet() never does.
     /// @return The buffer; NULL without one.
     operator char*() const;
     /// The byte at @p index, unchecked in release builds (keep 0..size-1).
@@ -610,8 +669,84 @@ public:
     /// As operator[](). @param index The position read. @return The byte.
     char GetAt(int index) const;
 
-    /// Marks this object temporary: see Ownership.
+    /// Marks this object temporary (see Ownership): the next copy
+    /// construction, assignment or move from it takes its buffer over, and
+    /// the receiver releases it with `delete[]`. So mark only an object whose
+    /// buffer came from `new[]` (never a caller's stack or static array), and
+    /// copy from it once; afterwards it is only destroyed, and never releases
+    /// the buffer itself.
     void FlagAsTemp();
+    /// @}
+
+    /**
+     * @name Standard library
+     * A Text as a range of its `length` characters, a stream's operand
+     * (`operator<<`), a key of unordered containers (`std::hash`) and, since
+     * C++17, to and from `std::string` and `std::string_view`.
+     * @{ */
+#if VORELTEXT_CXX17
+    /// Copies every byte of @p s, NULs included (the length is
+    /// `s.size()`), into CalcBufSize(s.size()) bytes, with the default flags.
+    /// Members that measure with strlen (copies, operator+(), FindString())
+    /// stop at the first NUL, as for any Text holding one. C++17.
+    /// @param s The characters copied.
+    /// @throws std::length_error when @p s has `INT_MAX` characters or more.
+    Text(std::string_view s) : Text() {
+        AssignCounted(s.data(), s.size());
+    }
+    /// As Text(std::string_view). C++17.
+    /// @param s The characters copied.
+    Text(const std::string& s) : Text() {
+        AssignCounted(s.data(), s.size());
+    }
+    /// Copies every byte of @p s, NULs included, as Text(std::string_view)
+    /// does, releasing only a buffer this object owned; resets both flags.
+    /// @p s may lie inside this object's own buffer. C++17.
+    /// @param s The characters copied.
+    /// @return This object.
+    Text& operator=(std::string_view s) {
+        AssignCounted(s.data(), s.size());
+        return *this;
+    }
+    /// As operator=(std::string_view). C++17.
+    /// @param s The characters copied.
+    /// @return This object.
+    Text& operator=(const std::string& s) {
+        AssignCounted(s.data(), s.size());
+        return *this;
+    }
+    /// The `length` characters (NULs among them included), valid while the
+    /// buffer is. C++17.
+    /// @return A view of them; empty for a Text without a buffer.
+    std::string_view ViewGet() const noexcept {
+        return std::string_view(buffer, static_cast<std::size_t>(length));
+    }
+#endif
+    /// The first character, writable. @return The buffer; NULL without one.
+    char* begin() noexcept {
+        return buffer;
+    }
+    /// The first character. @return The buffer; NULL without one.
+    const char* begin() const noexcept {
+        return buffer;
+    }
+    /// Past the `length` characters. @return begin() + LengthGet().
+    char* end() noexcept {
+        return buffer + length;
+    }
+    /// Past the `length` characters. @return begin() + LengthGet().
+    const char* end() const noexcept {
+        return buffer + length;
+    }
+    /// A hash consistent with operator==() between texts of the same case
+    /// flag: of the `length` characters as they stand when this object is
+    /// case-sensitive, of them as its comparisons fold them (tolower() in the
+    /// current locale) when it is not. So an unordered container works when
+    /// all its texts are case-sensitive or all are not (operator==() takes the
+    /// left operand's flag, so mixing them is not an equivalence); do not
+    /// change the locale while case-insensitive keys are in one.
+    /// @return The hash; `std::hash<VorelText::Text>` returns it.
+    std::size_t HashGet() const noexcept;
     /// @}
 
     /**
@@ -798,17 +933,29 @@ public:
     /// @param c The right operand. @return Whether this text orders last or equal.
     bool operator>=(const Char& c) const;
     /// @param s The right operand. @return `*this == s`.
-    bool operator==(char* s) const { return *this == static_cast<const char*>(s); }
+    bool operator==(char* s) const {
+        return *this == static_cast<const char*>(s);
+    }
     /// @param s The right operand. @return `*this != s`.
-    bool operator!=(char* s) const { return *this != static_cast<const char*>(s); }
+    bool operator!=(char* s) const {
+        return *this != static_cast<const char*>(s);
+    }
     /// @param s The right operand. @return `*this < s`.
-    bool operator<(char* s) const { return *this < static_cast<const char*>(s); }
+    bool operator<(char* s) const {
+        return *this < static_cast<const char*>(s);
+    }
     /// @param s The right operand. @return `*this <= s`.
-    bool operator<=(char* s) const { return *this <= static_cast<const char*>(s); }
+    bool operator<=(char* s) const {
+        return *this <= static_cast<const char*>(s);
+    }
     /// @param s The right operand. @return `*this > s`.
-    bool operator>(char* s) const { return *this > static_cast<const char*>(s); }
+    bool operator>(char* s) const {
+        return *this > static_cast<const char*>(s);
+    }
     /// @param s The right operand. @return `*this >= s`.
-    bool operator>=(char* s) const { return *this >= static_cast<const char*>(s); }
+    bool operator>=(char* s) const {
+        return *this >= static_cast<const char*>(s);
+    }
     /// @}
 
     /**
@@ -816,41 +963,77 @@ public:
      * With the Text's case flag, in the same order.
      * @{ */
     /// @param s The left operand. @param t The right operand. @return `t == s`.
-    friend bool operator==(const char* s, const Text& t) { return t == s; }
+    friend bool operator==(const char* s, const Text& t) {
+        return t == s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t != s`.
-    friend bool operator!=(const char* s, const Text& t) { return t != s; }
+    friend bool operator!=(const char* s, const Text& t) {
+        return t != s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t > s`.
-    friend bool operator<(const char* s, const Text& t) { return t > s; }
+    friend bool operator<(const char* s, const Text& t) {
+        return t > s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t >= s`.
-    friend bool operator<=(const char* s, const Text& t) { return t >= s; }
+    friend bool operator<=(const char* s, const Text& t) {
+        return t >= s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t < s`.
-    friend bool operator>(const char* s, const Text& t) { return t < s; }
+    friend bool operator>(const char* s, const Text& t) {
+        return t < s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t <= s`.
-    friend bool operator>=(const char* s, const Text& t) { return t <= s; }
+    friend bool operator>=(const char* s, const Text& t) {
+        return t <= s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t == s`.
-    friend bool operator==(char* s, const Text& t) { return t == s; }
+    friend bool operator==(char* s, const Text& t) {
+        return t == s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t != s`.
-    friend bool operator!=(char* s, const Text& t) { return t != s; }
+    friend bool operator!=(char* s, const Text& t) {
+        return t != s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t > s`.
-    friend bool operator<(char* s, const Text& t) { return t > s; }
+    friend bool operator<(char* s, const Text& t) {
+        return t > s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t >= s`.
-    friend bool operator<=(char* s, const Text& t) { return t >= s; }
+    friend bool operator<=(char* s, const Text& t) {
+        return t >= s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t < s`.
-    friend bool operator>(char* s, const Text& t) { return t < s; }
+    friend bool operator>(char* s, const Text& t) {
+        return t < s;
+    }
     /// @param s The left operand. @param t The right operand. @return `t <= s`.
-    friend bool operator>=(char* s, const Text& t) { return t <= s; }
+    friend bool operator>=(char* s, const Text& t) {
+        return t <= s;
+    }
     /// @param c The left operand. @param t The right operand. @return `t == c`.
-    friend bool operator==(const Char& c, const Text& t) { return t == c; }
+    friend bool operator==(const Char& c, const Text& t) {
+        return t == c;
+    }
     /// @param c The left operand. @param t The right operand. @return `t != c`.
-    friend bool operator!=(const Char& c, const Text& t) { return t != c; }
+    friend bool operator!=(const Char& c, const Text& t) {
+        return t != c;
+    }
     /// @param c The left operand. @param t The right operand. @return `t > c`.
-    friend bool operator<(const Char& c, const Text& t) { return t > c; }
+    friend bool operator<(const Char& c, const Text& t) {
+        return t > c;
+    }
     /// @param c The left operand. @param t The right operand. @return `t >= c`.
-    friend bool operator<=(const Char& c, const Text& t) { return t >= c; }
+    friend bool operator<=(const Char& c, const Text& t) {
+        return t >= c;
+    }
     /// @param c The left operand. @param t The right operand. @return `t < c`.
-    friend bool operator>(const Char& c, const Text& t) { return t < c; }
+    friend bool operator>(const Char& c, const Text& t) {
+        return t < c;
+    }
     /// @param c The left operand. @param t The right operand. @return `t <= c`.
-    friend bool operator>=(const Char& c, const Text& t) { return t <= c; }
+    friend bool operator>=(const Char& c, const Text& t) {
+        return t <= c;
+    }
     /// @}
 
     /** @name Formatting and resources
@@ -858,12 +1041,29 @@ public:
     /// Formats like printf into an owned buffer that always holds the whole
     /// result: CalcBufSize(strlen(format)) bytes, or CalcBufSize of the
     /// result's length when that does not fit. A formatted NUL ends the text.
-    /// See the trap above: only a non-const `char*` selects this.
+    /// Only a format followed by at least one value selects this: a string
+    /// alone is copied as it stands (Text(char*), Text(const char*)).
+    /// Compilers do not check the values against the format.
+    /// @tparam Format A `char*` (or a type that converts to one, as Text
+    ///                does), a `char` array or a string literal. A `const
+    ///                char*` does not compile here, and a null pointer
+    ///                constant selects Text(vtxt_Module, unsigned int).
+    /// @tparam First, Rest Numbers, pointers or enums, as printf takes them;
+    ///                a class (`std::string`, Text) does not compile: pass
+    ///                `s.c_str()` or `static_cast<const char*>(t)`.
     /// @param format The format. NULL or "" gives a Text without a buffer, and
     ///               one the C library cannot format (an encoding error) the
     ///               empty text.
-    /// @param ... The values the format converts.
-    Text(char* format, ...) VORELTEXT_PRINTF(2, 3);
+    /// @param first The first value the format converts.
+    /// @param rest The other values.
+    template <typename Format, typename First, typename... Rest,
+              typename std::enable_if<detail::IsFormat<Format>::value, int>::type = 0>
+    Text(const Format& format, First first, Rest... rest) : Text() {
+        static_assert(detail::AreFormatValues<First, Rest...>::value,
+                      "VorelText::Text(format, ...) formats numbers, pointers and enums: "
+                      "pass a string as a const char* (s.c_str())");
+        InitFromFormat(format, first, rest...);
+    }
     /// Reads string @p id from the module's string table into an owned buffer
     /// of 256 bytes or more (see Load()).
     /// @param module The module read.
@@ -902,6 +1102,10 @@ private:
     friend struct detail::TextAccess;
 #endif
     void InitFromBuffer(const char* s);
+    // The formatting constructor's work, once Text() has run.
+    void InitFromFormat(const char* format, ...);
+    // Assignment of `count` bytes at s, NULs included.
+    void AssignCounted(const char* s, std::size_t count);
 
     char* buffer;
     int length;
@@ -913,7 +1117,39 @@ private:
     int blockSize;
 };
 
+/// Writes the `length` characters of @p text, NULs among them included, as
+/// a string of them is written (the stream's width and fill apply). A Text
+/// without a buffer writes nothing and leaves the stream good.
+/// @param out The stream written to.
+/// @param text The text written.
+/// @return @p out.
+template <typename Traits>
+std::basic_ostream<char, Traits>& operator<<(std::basic_ostream<char, Traits>& out,
+                                             const Text& text) {
+#if VORELTEXT_CXX17
+    return out << std::basic_string_view<char, Traits>(text.begin(),
+                                                       static_cast<std::size_t>(text.LengthGet()));
+#else
+    return out << std::basic_string<char, Traits>(text.begin(), text.end());
+#endif
+}
+
 } // namespace VorelText
+
+namespace std {
+/// Hashes a Text: see VorelText::Text::HashGet().
+template <> struct hash<VorelText::Text> {
+    /// @param text The text hashed. @return `text.HashGet()`.
+    std::size_t operator()(const VorelText::Text& text) const noexcept { return text.HashGet(); }
+};
+/// Hashes a Char by its value, as its operator==() compares it.
+template <> struct hash<VorelText::Char> {
+    /// @param c The character hashed. @return Its value as an unsigned byte.
+    std::size_t operator()(const VorelText::Char& c) const noexcept {
+        return static_cast<unsigned char>(c.value);
+    }
+};
+} // namespace std
 
 #endif /* __cplusplus */
 

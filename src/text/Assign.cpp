@@ -1,4 +1,5 @@
-// Text: assignment from another Text, a C string and a Char.
+// Text: assignment from another Text, a C string, counted characters and a
+// Char.
 #include "VorelText.h"
 #include "text/Compose.h"
 #include "text/Storage.h"
@@ -53,7 +54,16 @@ Text& Text::operator=(const Text& src) {
 }
 
 Text& Text::operator=(const char* const s) {
-    const int n = detail::MeasureLength(s);
+    AssignCounted(s, static_cast<std::size_t>(detail::MeasureLength(s)));
+    return *this;
+}
+
+// The assignment of counted characters (a C string's, a std::string_view's):
+// NULs among them are kept, both flags reset.
+void Text::AssignCounted(const char* s, std::size_t count) {
+    if (count > static_cast<std::size_t>(INT_MAX))
+        detail::ThrowTooLong();
+    const int n = static_cast<int>(count);
     const int freshSize = CalcBufSize(n);
     Adopt(buffer, attached, detail::JoinedBuffer(freshSize, s, n, nullptr, 0));
     length = n;
@@ -61,7 +71,6 @@ Text& Text::operator=(const char* const s) {
     temp = false;
     caseSensitive = true;
     searchForward = true;
-    return *this;
 }
 
 Text& Text::operator=(const Char& c) {

@@ -37,7 +37,8 @@ Formatted FormatOwned(const char* format, va_list args) {
 
 } // namespace
 
-Text::Text(char* format, ...) : Text() {
+// Run by the formatting constructor on a Text without a buffer.
+void Text::InitFromFormat(const char* format, ...) {
     if (format == nullptr || format[0] == '\0')
         return;
     va_list args;

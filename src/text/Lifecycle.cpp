@@ -22,6 +22,13 @@ Text::Text(const char* s) : Text() {
     InitFromBuffer(s);
 }
 
+// Sized as the formatting constructor sizes a format without conversions,
+// which a lone char* selected before it was copied as it stands.
+Text::Text(char* s) : Text() {
+    if (s != nullptr && s[0] != '\0')
+        *this = static_cast<const char*>(s);
+}
+
 Text::Text(const Text& src) : Text() {
     if (src.temp) {
         // Take-over: the temporary hands its buffer to this object.

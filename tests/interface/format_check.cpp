@@ -1,12 +1,20 @@
-// The formatting constructor is checked as printf: built with
-// -Werror=format, this compiles, and with VORELTEXT_SWAPPED it must not.
+// The formatting constructor's values are numbers, pointers and enums, and
+// its format a char* or a literal. Each VORELTEXT_REFUSED case must fail to
+// compile: a class value with the constructor's own message, a const char*
+// (data more often than a format) with no constructor to take it.
 #include "VorelText.h"
 
+#include <string>
+
 int main() {
-#if defined(VORELTEXT_SWAPPED)
-    VorelText::Text t(const_cast<char*>("%s=%d"), 1, "one");
+    char format[] = "%s=%d";
+#if VORELTEXT_REFUSED == 1
+    VorelText::Text t(format, std::string("one"), 1);
+#elif VORELTEXT_REFUSED == 2
+    const char* data = format;
+    VorelText::Text t(data, 5);
 #else
-    VorelText::Text t(const_cast<char*>("%s=%d"), "one", 1);
+    VorelText::Text t(format, "one", 1);
 #endif
     return t.LengthGet() == 5 ? 0 : 1;
 }

@@ -14,9 +14,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iomanip>
 #include <new>
 #include <set>
+#include <sstream>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -117,13 +120,49 @@ void TemporariesAsArguments() {
     CHECK(vtxt_Text_strspn("aab", "a") == 2 && vtxt_Text_strchr(haystack, 'y') == haystack + 2);
     char copy[8] = "";
     CHECK(vtxt_Text_strcat(copy, sizeof copy, "const") == copy && vtxt_Text_atoi("42") == 42);
-    // The one trap: a non-const char* is a format (clang warns when it is
-    // given alone; a const char* copies the string as it is).
-    char percent[] = "100%%";
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-security"
-    CHECK(Text(percent) == "100%" && Text(static_cast<const char*>(percent)) == "100%%");
-#pragma GCC diagnostic pop
+    // A char* alone is data, copied as it stands into the block above it; a
+    // char* format, a literal one or a Text is formatted when values follow.
+    char data[] = "50% off %s%n", format[] = "%d%%";
+    std::vector<char> bytes(data, data + sizeof data);
+    const Text copied(data), initialised = bytes.data(), textFormat(format);
+    CHECK(copied == "50% off %s%n" && copied.SizeGet() == 256 && initialised == copied);
+    CHECK(Text(format, 50) == "50%" && Text("%s=%c", "x", '1') == "x=1" && Text(textFormat, 7) == "7%");
+    CHECK(Text(nullptr, 1u).SizeGet() == 256); // a null module, not a null format
+}
+
+// A Text as a range, a stream's operand and a key of unordered containers;
+// since C++17 to and from std::string and std::string_view.
+void StandardLibrary() {
+    Text letters("cab"), none, upper("AB"), lower("ab");
+    std::sort(letters.begin(), letters.end());
+    int visited = 0;
+    for (char c : none)
+        visited += c;
+    const Text& constant = letters;
+    CHECK(letters == "abc" && visited == 0 && std::count(constant.begin(), constant.end(), 'b') == 1);
+    std::ostringstream out;
+    out << none << '|' << std::setw(5) << letters << '|' << Text("%s%c", "x", 0);
+    CHECK(out.good() && out.str() == std::string("|  abc|x"));
+    std::unordered_set<Text> texts{Text("a"), Text("a"), lower};
+    upper.CaseSensitivitySet(false);
+    lower.CaseSensitivitySet(false);
+    std::hash<Text> hash;
+    CHECK(texts.size() == 2 && texts.count(Text("ab")) == 1 && hash(upper) == hash(lower));
+    CHECK(std::hash<Char>()(Char('a')) == std::hash<Char>()('a'));
+#if __cplusplus >= 201703L
+    using namespace std::string_literals;
+    const std::string withNul = "a\0%s"s;
+    const std::string_view view = withNul;
+    Text fromString(withNul), fromView = view, assigned;
+    assigned = view.substr(2);
+    CHECK(fromString.ViewGet() == withNul && fromView.LengthGet() == 4 && fromView.SizeGet() == 256);
+    CHECK(assigned == "%s" && (assigned = withNul).ViewGet() == view && none.ViewGet().empty());
+    CHECK(fromView == withNul && std::string(letters.ViewGet()) == "abc");
+    Text moved(std::move(fromView));
+    std::ostringstream streamed;
+    streamed << fromView << moved;
+    CHECK(streamed.str() == withNul && fromView.ViewGet().empty() && fromView.begin() == fromView.end());
+#endif
 }
 
 void Moves() {
@@ -183,6 +222,7 @@ int main() {
     Comparisons();
     Containers();
     TemporariesAsArguments();
+    StandardLibrary();
     Moves();
     CHECK(OwnHinstanceCompiles());
     if (failures == 0)
