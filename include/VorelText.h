@@ -366,8 +366,10 @@ VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buf
 #include <string>
 #include <type_traits>
 
-// The std::string_view members need C++17, which MSVC reports in _MSVC_LANG.
 #if defined(VORELTEXT_DOXYGEN)
+/// 1 where the header is compiled as C++17 or later (MSVC reports it in
+/// `_MSVC_LANG`), which declares the `std::string` and `std::string_view`
+/// members of VorelText::Text; 0 before C++17.
 #define VORELTEXT_CXX17 1
 #elif defined(_MSVC_LANG)
 #define VORELTEXT_CXX17 (_MSVC_LANG >= 201703L)

@@ -72,3 +72,23 @@ TEST(Append, GrowthEdgeAndOperandsInsideItsOwnBuffer) {
     viaAlias = alias;
     EXPECT_EQ(Show(viaAlias), "abcabc 6/7");
 }
+
+TEST(Assign, CountedCharactersKeepEveryByteAndHashAsTheyCompare) {
+    Text t("abcdef"), none;
+    t.CaseSensitivitySet(false);
+    t = t.ViewGet().substr(2); // read before the old buffer goes
+    EXPECT_EQ(Show(t), "cdef 4/256");
+    std::string bytes(300, 'a');
+    bytes[1] = '\0';
+    t = std::string_view(bytes).substr(0, 256); // NULs kept; the block above 256
+    EXPECT_EQ(Show(t), bytes.substr(0, 256) + " 256/512");
+    // Equal texts hash equal: as they stand, or folded past the first 256.
+    const Text a(bytes), b(vtest::Upper(bytes));
+    Text foldedA(bytes), foldedB(vtest::Upper(bytes)), foldedC(bytes);
+    foldedC.SetAt(290, 'b');
+    for (Text* folded : {&foldedA, &foldedB, &foldedC})
+        folded->CaseSensitivitySet(false);
+    EXPECT_EQ(Ints({a.HashGet() == b.HashGet(), foldedA.HashGet() == foldedB.HashGet(),
+                    foldedA.HashGet() == foldedC.HashGet(), none.HashGet() == Text("").HashGet()}),
+              "0,1,0,1");
+}

@@ -95,6 +95,8 @@ TEST(Storage, MeasuresNoTextOfIntMaxCharacters) {
                   MAP_FAILED);
     EXPECT_THROW(vtxt_Text_strlen(all), std::length_error);
     EXPECT_THROW(Text t(static_cast<const char*>(all)), std::length_error);
+    for (const std::size_t n : {std::size_t{INT_MAX}, std::size_t{INT_MAX} + 1})
+        EXPECT_THROW(Text t(std::string_view(all, n)), std::length_error);
     munmap(all, kPiece * kPieces + 4096);
     munmap(piece, kPiece);
     close(fd);

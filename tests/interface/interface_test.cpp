@@ -126,7 +126,8 @@ void TemporariesAsArguments() {
     std::vector<char> bytes(data, data + sizeof data);
     const Text copied(data), initialised = bytes.data(), textFormat(format);
     CHECK(copied == "50% off %s%n" && copied.SizeGet() == 256 && initialised == copied);
-    CHECK(Text(format, 50) == "50%" && Text("%s=%c", "x", '1') == "x=1" && Text(textFormat, 7) == "7%");
+    CHECK(Text(format, 50) == "50%" && Text("%s=%c", "x", '1') == "x=1" &&
+          Text(textFormat, 7) == "7%");
     CHECK(Text(nullptr, 1u).SizeGet() == 256); // a null module, not a null format
 }
 
@@ -139,7 +140,8 @@ void StandardLibrary() {
     for (char c : none)
         visited += c;
     const Text& constant = letters;
-    CHECK(letters == "abc" && visited == 0 && std::count(constant.begin(), constant.end(), 'b') == 1);
+    CHECK(letters == "abc" && visited == 0 &&
+          std::count(constant.begin(), constant.end(), 'b') == 1);
     std::ostringstream out;
     out << none << '|' << std::setw(5) << letters << '|' << Text("%s%c", "x", 0);
     CHECK(out.good() && out.str() == std::string("|  abc|x"));
@@ -155,13 +157,15 @@ void StandardLibrary() {
     const std::string_view view = withNul;
     Text fromString(withNul), fromView = view, assigned;
     assigned = view.substr(2);
-    CHECK(fromString.ViewGet() == withNul && fromView.LengthGet() == 4 && fromView.SizeGet() == 256);
+    CHECK(fromString.ViewGet() == withNul && fromView.LengthGet() == 4 &&
+          fromView.SizeGet() == 256);
     CHECK(assigned == "%s" && (assigned = withNul).ViewGet() == view && none.ViewGet().empty());
     CHECK(fromView == withNul && std::string(letters.ViewGet()) == "abc");
     Text moved(std::move(fromView));
     std::ostringstream streamed;
     streamed << fromView << moved;
-    CHECK(streamed.str() == withNul && fromView.ViewGet().empty() && fromView.begin() == fromView.end());
+    CHECK(streamed.str() == withNul && fromView.ViewGet().empty() &&
+          fromView.begin() == fromView.end());
 #endif
 }
 
