@@ -74,9 +74,9 @@
  * The version of this header; vtxt_Version() gives the library's at run time.
  * @{ */
 #define VORELTEXT_VERSION_MAJOR 2 /**< Changes when the ABI does (the SONAME). */
-#define VORELTEXT_VERSION_MINOR 0 /**< Changes with additions. */
+#define VORELTEXT_VERSION_MINOR 1 /**< Changes with additions. */
 #define VORELTEXT_VERSION_PATCH 0 /**< Changes with fixes only. */
-#define VORELTEXT_VERSION "2.0.0" /**< The three numbers as a string. */
+#define VORELTEXT_VERSION "2.1.0" /**< The three numbers as a string. */
 /** @} */
 
 /* On Windows the module is the HINSTANCE; see vtxt_Module below. */
