@@ -26,10 +26,12 @@ configure_file(${PROJECT_SOURCE_DIR}/docs/Doxyfile.in ${VORELTEXT_DOCS_DIR}/Doxy
 file(GLOB VORELTEXT_DOC_PAGES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.md)
 
 # The stamp is written only when Doxygen succeeds, so a build that failed on
-# warnings runs again next time instead of counting as done.
+# warnings runs again next time instead of counting as done. Doxygen leaves
+# pages of a former run in place, so the HTML is written afresh each time.
 set(VORELTEXT_DOCS_STAMP ${VORELTEXT_DOCS_DIR}/html.stamp)
 add_custom_command(OUTPUT ${VORELTEXT_DOCS_STAMP}
   COMMAND ${CMAKE_COMMAND} -E remove -f ${VORELTEXT_DOCS_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${VORELTEXT_DOCS_DIR}/html
   COMMAND ${DOXYGEN_EXECUTABLE} ${VORELTEXT_DOCS_DIR}/Doxyfile
   COMMAND ${CMAKE_COMMAND} -DHTML=${VORELTEXT_DOCS_DIR}/html
           -DHEADER=${PROJECT_SOURCE_DIR}/include/VorelText.h
