@@ -4,7 +4,8 @@
 # find_package and with pkg-config, and the README's tour with the README's
 # command lines; links the C program with a static build
 # through pkg-config --static; then builds from the source tree with
-# add_subdirectory and FetchContent. Needs cmake, a C and a C++ compiler and
+# add_subdirectory, and with the README's FetchContent lines from this
+# repository as a file:// URL. Needs cmake, git, a C and a C++ compiler and
 # pkg-config; uses Ninja when it is there.
 set -euo pipefail
 
@@ -115,9 +116,23 @@ configure -S "$here" -B "$work/subdirectory" -DVORELTEXT_FROM=subdirectory \
 build "$work/subdirectory"
 run_both "$work/subdirectory"
 
-step "FetchContent of the source tree"
+step "the README's FetchContent lines, from file://$src"
+# The lines as a reader copies them out of the README's comment, with the
+# repository for <this repository>. They fetch the ref they name, so this
+# builds the committed main of the repository, not the working tree: in CI a
+# fresh clone of main, in a worktree of another branch the shared main.
+awk '/^```/ { cmake = ($0 == "```cmake"); next }
+    cmake && /FetchContent/ { sub(/^# *(or: *)?/, ""); print }' "$src/README.md" \
+    >"$work/fetchcontent.cmake"
+grep -q '^FetchContent_Declare(.*<this repository>' "$work/fetchcontent.cmake" &&
+    grep -q '^FetchContent_MakeAvailable(' "$work/fetchcontent.cmake" ||
+    fail "the README has no FetchContent_Declare line with <this repository> and FetchContent_MakeAvailable"
+lines="$(cat "$work/fetchcontent.cmake")"
+printf '%s\n' "${lines//<this repository>/file://$src}" >"$work/fetchcontent.cmake"
+cat "$work/fetchcontent.cmake"
 configure -S "$here" -B "$work/fetchcontent" -DVORELTEXT_FROM=fetchcontent \
-    -DFETCHCONTENT_SOURCE_DIR_VORELTEXT="$src"
+    -DVORELTEXT_FETCHCONTENT_LINES="$work/fetchcontent.cmake"
+echo "fetched: $(git -C "$work/fetchcontent/_deps/voreltext-src" log -1 --format='%h %s')"
 build "$work/fetchcontent"
 run_both "$work/fetchcontent"
 
