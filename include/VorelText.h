@@ -12,8 +12,13 @@
  *
  * @par Character order
  * Wherever characters are ordered they compare as signed 8-bit values, so the
- * bytes 0x80..0xFF sort below 0x00..0x7F (terminator included). Searches and
- * equality compare bytes exactly.
+ * bytes 0x80..0xFF sort below 0x00..0x7F, the terminator included: `"a"`
+ * sorts after `"a\x80"`, since its terminator (0) is above 0x80 (-128). The
+ * empty string is the exception: it sorts before every other string, `""`
+ * before `"\x80"` too. This is a consistent total order, but not strcmp()'s:
+ * sorted by it, keys with bytes from 0x80 on (UTF-8 letters beyond ASCII) come
+ * before "Abc" and "zoo", not after them. Searches and equality compare bytes
+ * exactly.
  *
  * @par The one exception
  * An append that would have to grow an attached or temporary Text throws a
@@ -58,9 +63,9 @@
 #endif
 
 /** @def VORELTEXT_PRINTF
- * Lets GCC and Clang check calls against a printf format; empty elsewhere.
- * @param fmt The position of the format parameter (1-based; 2 for a
- *            constructor, whose first parameter is the object).
+ * Lets GCC and Clang check the arguments of a printf-like function, such as
+ * vtxt_Text_sprintf(), against its format; empty elsewhere.
+ * @param fmt The position of the format parameter, counted from 1.
  * @param first The position of the first value the format converts. */
 #if defined(__MINGW32__)
 /* The library formats with MinGW's C99 printf (%zu, %lld), not the system's. */
@@ -137,7 +142,7 @@ extern "C" {
  * Most wrap the caller's arrays in VorelText::Text objects for one call; none
  * frees them. A NULL string argument reads as the empty string (except where
  * noted), and strings must be shorter than `INT_MAX` characters.
- * Differences from the C library's namesakes are marked "Unlike".
+ * Each function says how it differs from its C library namesake ("Unlike").
  * @{
  */
 
@@ -221,14 +226,14 @@ VORELTEXT_API unsigned long vtxt_Text_strtoul(const char* s, char** end, int bas
  * argument count. Pointers found point into the caller's array, writable as
  * the C library's are.
  * @{ */
-/** Unlike strchr(): @p c == 0 gives NULL, and only the low 8 bits of @p c
- * count.
+/** Unlike strchr(): @p c == 0 gives NULL, only the low 8 bits of @p c count,
+ * and a NULL @p s gives NULL.
  * @param s The string searched.
  * @param c The character sought.
  * @return Its first occurrence in @p s, or NULL. */
 VORELTEXT_API char* vtxt_Text_strchr(const char* s, int c);
-/** Unlike strrchr(): @p c == 0 gives NULL, and only the low 8 bits of @p c
- * count.
+/** Unlike strrchr(): @p c == 0 gives NULL, only the low 8 bits of @p c count,
+ * and a NULL @p s gives NULL.
  * @param s The string searched.
  * @param c The character sought.
  * @return Its last occurrence in @p s, or NULL. */
@@ -238,18 +243,19 @@ VORELTEXT_API char* vtxt_Text_strrchr(const char* s, int c);
  * @param set The characters sought.
  * @return The first character of @p s that is in @p set, or NULL. */
 VORELTEXT_API char* vtxt_Text_strpbrk(const char* s, const char* set);
-/** Unlike strstr(): an empty haystack gives NULL for every needle, even "".
+/** Unlike strstr(): an empty haystack gives NULL for every needle, even "",
+ * and NULL arguments read as "".
  * @param haystack The string searched.
  * @param needle The string sought; "" is found at the start of a non-empty
  *               haystack.
  * @return The first occurrence of @p needle in @p haystack, or NULL. */
 VORELTEXT_API char* vtxt_Text_strstr(const char* haystack, const char* needle);
-/** As strcspn(); unlike it, the result is an int.
+/** As strcspn(); unlike it, the result is an int and NULL arguments read as "".
  * @param s The string scanned.
  * @param set The characters that end the run.
  * @return The length of the leading run of @p s outside @p set. */
 VORELTEXT_API int vtxt_Text_strcspn(const char* s, const char* set);
-/** As strspn(); unlike it, the result is an int.
+/** As strspn(); unlike it, the result is an int and NULL arguments read as "".
  * @param s The string scanned.
  * @param set The characters that make up the run.
  * @return The length of the leading run of @p s inside @p set. */
@@ -270,37 +276,48 @@ VORELTEXT_API char* vtxt_Text_strtok_r(char* str, const char* delimiters, char**
 
 /**
  * @name Copying and joining
- * Unlike the C library these never write more than they are told they may:
- * strcpy, strncpy and strncat treat @p dst as 32767 bytes (so at most 32766
- * characters), strcat takes @p dst's capacity in bytes. strcpy and strncpy
- * give NULL for a NULL @p dst; a negative @p n counts as 0.
+ * Only vtxt_Text_strcat() is told how large @p dst is, and refuses a result
+ * that would not fit. The others write what their C library namesakes write
+ * (strncpy less: it never pads), so @p dst must be sized as for those; they
+ * only refuse a result of more than 32767 bytes, terminator included.
  * @{ */
-/** Copies @p src, writing at most strlen(src) + 1 bytes. A @p src of 32767
- * characters or more lets the C++ error #VTXT_BUFFER_TOO_SMALL pass to the
- * caller (a C caller must not let that happen), with @p dst holding "".
- * @param dst The array written.
+/** Copies @p src and its terminator: writes strlen(src) + 1 bytes, as
+ * strcpy() does. Nothing but the limit below bounds the copy, so @p dst must
+ * hold them. Unlike strcpy(): a NULL @p dst gives NULL, and a @p src of 32767
+ * characters or more is refused with the C++ error #VTXT_BUFFER_TOO_SMALL,
+ * which passes to the caller with @p dst holding "" (a C caller cannot catch
+ * it and must not let it happen).
+ * @param dst The array written: strlen(src) + 1 bytes.
  * @param src The string copied.
  * @return @p dst, or NULL for a NULL @p dst.
  * @throws char* #VTXT_BUFFER_TOO_SMALL when @p src has 32767 characters or
  *         more. */
 VORELTEXT_API char* vtxt_Text_strcpy(char* dst, const char* src);
-/** Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m] and
- * nothing more. Unlike strncpy() it always terminates and never pads. When m
- * is 32767 or more it writes NUL to dst[0] and dst[m] and returns NULL.
- * @param dst The array written.
+/** Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m],
+ * m + 1 bytes, and nothing more. Unlike strncpy(): it always terminates and
+ * never pads to @p n bytes, a negative @p n counts as 0, a NULL @p dst gives
+ * NULL, and when m is 32767 or more it writes NUL to dst[0] and dst[m] only
+ * and returns NULL.
+ * @param dst The array written: m + 1 bytes.
  * @param src The string copied.
  * @param n The most characters copied.
  * @return @p dst; NULL for a NULL @p dst or when m is 32767 or more. */
 VORELTEXT_API char* vtxt_Text_strncpy(char* dst, const char* src, int n);
-/** Appends @p src when strlen(dst) + strlen(src) + 1 <= @p capacity; otherwise
- * writes nothing and returns NULL. An empty @p src returns @p dst unchanged.
+/** Appends @p src after the string in @p dst when the result fits
+ * @p capacity: strlen(dst) + strlen(src) + 1 <= @p capacity. Unlike strcat():
+ * it is told the size of @p dst, and writes nothing and returns NULL where a
+ * result would not fit; an empty @p src returns @p dst unchanged whatever
+ * @p capacity says.
  * @param dst The string appended to (NULL has capacity 0).
  * @param capacity The bytes @p dst holds, terminator included.
  * @param src The string appended.
  * @return @p dst, or NULL when @p src does not fit. */
 VORELTEXT_API char* vtxt_Text_strcat(char* dst, int capacity, const char* src);
-/** Appends min(n, strlen(src)) characters within 32767 bytes, else writes
- * nothing and returns NULL. Nothing to append returns @p dst unchanged.
+/** Appends m = min(n, strlen(src)) characters and one NUL after the string in
+ * @p dst: strlen(dst) + m + 1 bytes in all, as strncat() writes, which
+ * @p dst must hold. Unlike strncat(): a result of more than 32767 bytes is
+ * refused (nothing written, NULL returned), a negative @p n counts as 0, and
+ * m == 0 returns @p dst unchanged.
  * @param dst The string appended to (NULL has capacity 0).
  * @param src The string appended.
  * @param n The most characters appended.
@@ -310,29 +327,39 @@ VORELTEXT_API char* vtxt_Text_strncat(char* dst, const char* src, int n);
 
 /**
  * @name Comparing
- * Unlike the C library the result is exactly -1, 0 or 1, and the characters
- * order as signed bytes (0x80..0xFF before 0x01..0x7F). An empty string
- * against a non-empty one orders first whatever @p n is, @p n == 0 included.
+ * Characters order as signed bytes: 0x80..0xFF before 0x01..0x7F and before
+ * the terminator (0) of a shorter string, yet an empty string orders first.
+ * A program that swaps strcmp() for these sees `"a"` after `"a\x80"` and `""`
+ * before `"\x80"`.
  * @{ */
-/** As strcmp(), with the differences above.
+/** As strcmp(); unlike it, the result is exactly -1, 0 or 1, and characters
+ * order as signed bytes. So `"a"` sorts after `"a\x80"`, while the empty
+ * string sorts before every other (`""` before `"\x80"`).
  * @param s1 The first string.
  * @param s2 The second string.
  * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text_strcmp(const char* s1, const char* s2);
-/** As strncmp(), with the differences above.
+/** As strncmp(); unlike it, the result is exactly -1, 0 or 1, and characters
+ * order as signed bytes. So `"a"` sorts after `"a\x80"`, while an empty
+ * string sorts before every other (`""` before `"\x80"`) whatever @p n is,
+ * @p n == 0 included.
  * @param s1 The first string.
  * @param s2 The second string.
  * @param n The most characters compared.
  * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text_strncmp(const char* s1, const char* s2, unsigned int n);
-/** As strcmp() with case folded by tolower() in the current locale, with the
- * differences above.
+/** As strcmp() with case folded by tolower() in the current locale; unlike
+ * it, the result is exactly -1, 0 or 1, and characters order as signed bytes.
+ * So `"a"` sorts after `"a\x80"`, while the empty string sorts before every
+ * other (`""` before `"\x80"`).
  * @param s1 The first string.
  * @param s2 The second string.
  * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text__stricmp(const char* s1, const char* s2);
-/** As strncmp() with case folded by tolower() in the current locale, with the
- * differences above.
+/** As strncmp() with case folded by tolower() in the current locale; unlike
+ * it, the result is exactly -1, 0 or 1, and characters order as signed bytes.
+ * So `"a"` sorts after `"a\x80"`, while an empty string sorts before every
+ * other (`""` before `"\x80"`) whatever @p n is, @p n == 0 included.
  * @param s1 The first string.
  * @param s2 The second string.
  * @param n The most characters compared.
