@@ -8,12 +8,17 @@
  * - VorelText::Char: one character with classification, case and signed
  *   order.
  * - `vtxt_Text_*`: the C library's string work on callers' arrays, callable
- *   from C (C99) and C++ (@ref c_functions).
+ *   from C (C89 and C99) and C++ (@ref c_functions).
  *
  * @par Character order
  * Wherever characters are ordered they compare as signed 8-bit values, so the
- * bytes 0x80..0xFF sort below 0x00..0x7F (terminator included). Searches and
- * equality compare bytes exactly.
+ * bytes 0x80..0xFF sort below 0x00..0x7F, the terminator included: `"a"`
+ * sorts after `"a\x80"`, since its terminator (0) is above 0x80 (-128). The
+ * empty string is the exception: it sorts before every other string, `""`
+ * before `"\x80"` too. This is a consistent total order, but not strcmp()'s:
+ * sorted by it, keys with bytes from 0x80 on (UTF-8 letters beyond ASCII) come
+ * before "Abc" and "zoo", not after them. Searches and equality compare bytes
+ * exactly.
  *
  * @par The one exception
  * An append that would have to grow an attached or temporary Text throws a
@@ -36,12 +41,15 @@
 #ifndef VORELTEXT_H
 #define VORELTEXT_H
 
+/* What a C compiler sees of this header, down to the end of the extern "C"
+ * block, compiles as C89: no // comments there. */
+
 #include <stdarg.h>
 
-/// @def VORELTEXT_API
-/// Marks what the library exports: default visibility, or on Windows
-/// `__declspec(dllimport)` (`dllexport` while the library itself is built).
-/// Empty when #VORELTEXT_STATIC is defined.
+/** @def VORELTEXT_API
+ * Marks what the library exports: default visibility, or on Windows
+ * `__declspec(dllimport)` (`dllexport` while the library itself is built).
+ * Empty when #VORELTEXT_STATIC is defined. */
 #if defined(VORELTEXT_STATIC)
 #define VORELTEXT_API
 #elif defined(_WIN32)
@@ -54,11 +62,11 @@
 #define VORELTEXT_API __attribute__((visibility("default")))
 #endif
 
-/// @def VORELTEXT_PRINTF
-/// Lets GCC and Clang check calls against a printf format; empty elsewhere.
-/// @param fmt The position of the format parameter (1-based; 2 for a
-///            constructor, whose first parameter is the object).
-/// @param first The position of the first value the format converts.
+/** @def VORELTEXT_PRINTF
+ * Lets GCC and Clang check the arguments of a printf-like function, such as
+ * vtxt_Text_sprintf(), against its format; empty elsewhere.
+ * @param fmt The position of the format parameter, counted from 1.
+ * @param first The position of the first value the format converts. */
 #if defined(__MINGW32__)
 /* The library formats with MinGW's C99 printf (%zu, %lld), not the system's. */
 #define VORELTEXT_PRINTF(fmt, first) __attribute__((format(gnu_printf, fmt, first)))
@@ -68,7 +76,7 @@
 #define VORELTEXT_PRINTF(fmt, first)
 #endif
 
-/// The text that the buffer-too-small error points at.
+/** The text that the buffer-too-small error points at. */
 #define VTXT_BUFFER_TOO_SMALL "Buffer is too small"
 /** @name Version
  * The version of this header; vtxt_Version() gives the library's at run time.
@@ -87,15 +95,15 @@ typedef struct HINSTANCE__* vtxt_Module;
 typedef struct HINSTANCE__* HINSTANCE;
 #endif
 #else
-/// One string of a string table (off Windows).
+/** One string of a string table (off Windows). */
 typedef struct vtxt_StringTableEntry {
     unsigned int id;  /**< The id the string is looked up by. */
     const char* text; /**< The string; NULL reads as a missing string. */
 } vtxt_StringTableEntry;
 
-/// A table of strings that stands for a module (off Windows).
+/** A table of strings that stands for a module (off Windows). */
 typedef struct vtxt_StringTable {
-    /// The entries, searched in order: where two share an id the first wins.
+    /** The entries, searched in order: where two share an id the first wins. */
     const vtxt_StringTableEntry* entries;
     int count; /**< The number of entries. */
 } vtxt_StringTable;
@@ -115,10 +123,10 @@ typedef struct vtxt_StringTable {
  */
 typedef const vtxt_StringTable* vtxt_Module;
 #if !defined(VORELTEXT_NO_HINSTANCE)
-/// Another name for #vtxt_Module, declared unless the program defines
-/// #VORELTEXT_NO_HINSTANCE before including this header (for code that has a
-/// `HINSTANCE` of its own). On Windows only C++ gets it, as C cannot repeat a
-/// typedef that `<windows.h>` may also make.
+/** Another name for #vtxt_Module, declared unless the program defines
+ * #VORELTEXT_NO_HINSTANCE before including this header (for code that has a
+ * `HINSTANCE` of its own). On Windows only C++ gets it, as C cannot repeat a
+ * typedef that `<windows.h>` may also make. */
 typedef vtxt_Module HINSTANCE;
 #endif
 #endif
@@ -134,83 +142,83 @@ extern "C" {
  * Most wrap the caller's arrays in VorelText::Text objects for one call; none
  * frees them. A NULL string argument reads as the empty string (except where
  * noted), and strings must be shorter than `INT_MAX` characters.
- * Differences from the C library's namesakes are marked "Unlike".
+ * Each function says how it differs from its C library namesake ("Unlike").
  * @{
  */
 
 /** @name Version
  * @{ */
-/// The version of the library that is running: a program can compare it
-/// with the VORELTEXT_VERSION it was compiled with.
-/// @return "MAJOR.MINOR.PATCH", a static string.
+/** The version of the library that is running: a program can compare it
+ * with the VORELTEXT_VERSION it was compiled with.
+ * @return "MAJOR.MINOR.PATCH", a static string. */
 VORELTEXT_API const char* vtxt_Version(void);
 /** @} */
 
 /** @name Characters, numbers and formatting
  * @{ */
-/// Unlike strlen(): the result is an int, and NULL gives 0.
-/// @param s The string measured.
-/// @return The characters before the first NUL.
+/** Unlike strlen(): the result is an int, and NULL gives 0.
+ * @param s The string measured.
+ * @return The characters before the first NUL. */
 VORELTEXT_API int vtxt_Text_strlen(const char* s);
-/// Unlike isalpha(): only the low 8 bits of @p c count (0x141 is 'A').
-/// @param c The character.
-/// @return 1 for a letter in the current locale, else 0.
+/** Unlike isalpha(): only the low 8 bits of @p c count (0x141 is 'A').
+ * @param c The character.
+ * @return 1 for a letter in the current locale, else 0. */
 VORELTEXT_API int vtxt_Text_isalpha(int c);
-/// Unlike tolower(): only the low 8 bits of @p c count, and the result is a
-/// char.
-/// @param c The character.
-/// @return The character in lower case; 0xFF is returned unchanged.
+/** Unlike tolower(): only the low 8 bits of @p c count, and the result is a
+ * char.
+ * @param c The character.
+ * @return The character in lower case; 0xFF is returned unchanged. */
 VORELTEXT_API char vtxt_Text_tolower(int c);
-/// Unlike toupper(): only the low 8 bits of @p c count, and the result is a
-/// char.
-/// @param c The character.
-/// @return The character in upper case; 0xFF is returned unchanged.
+/** Unlike toupper(): only the low 8 bits of @p c count, and the result is a
+ * char.
+ * @param c The character.
+ * @return The character in upper case; 0xFF is returned unchanged. */
 VORELTEXT_API char vtxt_Text_toupper(int c);
-/// As atoi(); unlike it, a NULL @p s gives 0.
-/// @param s The string read.
-/// @return The number.
+/** As atoi(); unlike it, a NULL @p s gives 0.
+ * @param s The string read.
+ * @return The number. */
 VORELTEXT_API int vtxt_Text_atoi(const char* s);
-/// As atol(); unlike it, a NULL @p s gives 0.
-/// @param s The string read.
-/// @return The number.
+/** As atol(); unlike it, a NULL @p s gives 0.
+ * @param s The string read.
+ * @return The number. */
 VORELTEXT_API long vtxt_Text_atol(const char* s);
-/// As atof(); unlike it, a NULL @p s gives 0.
-/// @param s The string read.
-/// @return The number.
+/** As atof(); unlike it, a NULL @p s gives 0.
+ * @param s The string read.
+ * @return The number. */
 VORELTEXT_API double vtxt_Text_atof(const char* s);
-/// vsprintf() itself, passed straight to the C library: no difference.
-/// @param dst The array written; it must hold the whole result.
-/// @param format The format.
-/// @param args The values the format converts.
-/// @return What vsprintf() returns.
+/** vsprintf() itself, passed straight to the C library: no difference.
+ * @param dst The array written; it must hold the whole result.
+ * @param format The format.
+ * @param args The values the format converts.
+ * @return What vsprintf() returns. */
 VORELTEXT_API int vtxt_Text_vsprintf(char* dst, const char* format, va_list args);
-/// As sprintf(), passed straight to the C library's vsprintf(): no difference.
-/// @param dst The array written; it must hold the whole result.
-/// @param format The format.
-/// @param ... The values the format converts.
-/// @return What vsprintf() returns.
+/** As sprintf(), passed straight to the C library's vsprintf(): no difference.
+ * @param dst The array written; it must hold the whole result.
+ * @param format The format.
+ * @param ... The values the format converts.
+ * @return What vsprintf() returns. */
 VORELTEXT_API int vtxt_Text_sprintf(char* dst, const char* format, ...) VORELTEXT_PRINTF(2, 3);
-/// strtod() itself, passed straight to the C library: no difference, so
-/// @p s must not be NULL.
-/// @param s The string read.
-/// @param[out] end Receives where reading stopped, unless NULL.
-/// @return What strtod() returns.
+/** strtod() itself, passed straight to the C library: no difference, so
+ * @p s must not be NULL.
+ * @param s The string read.
+ * @param[out] end Receives where reading stopped, unless NULL.
+ * @return What strtod() returns. */
 VORELTEXT_API double vtxt_Text_strtod(const char* s, char** end);
-/// strtol() itself, passed straight to the C library: no difference, so
-/// @p s must not be NULL.
-/// @param s The string read.
-/// @param[out] end Receives where reading stopped, unless NULL.
-/// @param base The base, 2 to 36, or 0 to read it from a prefix.
-/// @return What strtol() returns.
+/** strtol() itself, passed straight to the C library: no difference, so
+ * @p s must not be NULL.
+ * @param s The string read.
+ * @param[out] end Receives where reading stopped, unless NULL.
+ * @param base The base, 2 to 36, or 0 to read it from a prefix.
+ * @return What strtol() returns. */
 VORELTEXT_API long vtxt_Text_strtol(const char* s, char** end, int base);
-/// strtoul() itself, passed straight to the C library: no difference, so
-/// @p s must not be NULL.
-/// @param s The string read.
-/// @param[out] end Receives where reading stopped, unless NULL.
-/// @param base The base, 2 to 36, or 0 to read it from a prefix.
-/// @return What strtoul() returns.
+/** strtoul() itself, passed straight to the C library: no difference, so
+ * @p s must not be NULL.
+ * @param s The string read.
+ * @param[out] end Receives where reading stopped, unless NULL.
+ * @param base The base, 2 to 36, or 0 to read it from a prefix.
+ * @return What strtoul() returns. */
 VORELTEXT_API unsigned long vtxt_Text_strtoul(const char* s, char** end, int base);
-/// @}
+/** @} */
 
 /**
  * @name Searching and tokenizing
@@ -218,124 +226,146 @@ VORELTEXT_API unsigned long vtxt_Text_strtoul(const char* s, char** end, int bas
  * argument count. Pointers found point into the caller's array, writable as
  * the C library's are.
  * @{ */
-/// Unlike strchr(): @p c == 0 gives NULL, and only the low 8 bits of @p c
-/// count.
-/// @param s The string searched.
-/// @param c The character sought.
-/// @return Its first occurrence in @p s, or NULL.
+/** Unlike strchr(): @p c == 0 gives NULL, only the low 8 bits of @p c count,
+ * and a NULL @p s gives NULL.
+ * @param s The string searched.
+ * @param c The character sought.
+ * @return Its first occurrence in @p s, or NULL. */
 VORELTEXT_API char* vtxt_Text_strchr(const char* s, int c);
-/// Unlike strrchr(): @p c == 0 gives NULL, and only the low 8 bits of @p c
-/// count.
-/// @param s The string searched.
-/// @param c The character sought.
-/// @return Its last occurrence in @p s, or NULL.
+/** Unlike strrchr(): @p c == 0 gives NULL, only the low 8 bits of @p c count,
+ * and a NULL @p s gives NULL.
+ * @param s The string searched.
+ * @param c The character sought.
+ * @return Its last occurrence in @p s, or NULL. */
 VORELTEXT_API char* vtxt_Text_strrchr(const char* s, int c);
-/// As strpbrk(); unlike it, NULL arguments read as "".
-/// @param s The string searched.
-/// @param set The characters sought.
-/// @return The first character of @p s that is in @p set, or NULL.
+/** As strpbrk(); unlike it, NULL arguments read as "".
+ * @param s The string searched.
+ * @param set The characters sought.
+ * @return The first character of @p s that is in @p set, or NULL. */
 VORELTEXT_API char* vtxt_Text_strpbrk(const char* s, const char* set);
-/// Unlike strstr(): an empty haystack gives NULL for every needle, even "".
-/// @param haystack The string searched.
-/// @param needle The string sought; "" is found at the start of a non-empty
-///               haystack.
-/// @return The first occurrence of @p needle in @p haystack, or NULL.
+/** Unlike strstr(): an empty haystack gives NULL for every needle, even "",
+ * and NULL arguments read as "".
+ * @param haystack The string searched.
+ * @param needle The string sought; "" is found at the start of a non-empty
+ *               haystack.
+ * @return The first occurrence of @p needle in @p haystack, or NULL. */
 VORELTEXT_API char* vtxt_Text_strstr(const char* haystack, const char* needle);
-/// As strcspn(); unlike it, the result is an int.
-/// @param s The string scanned.
-/// @param set The characters that end the run.
-/// @return The length of the leading run of @p s outside @p set.
+/** As strcspn(); unlike it, the result is an int and NULL arguments read as "".
+ * @param s The string scanned.
+ * @param set The characters that end the run.
+ * @return The length of the leading run of @p s outside @p set. */
 VORELTEXT_API int vtxt_Text_strcspn(const char* s, const char* set);
-/// As strspn(); unlike it, the result is an int.
-/// @param s The string scanned.
-/// @param set The characters that make up the run.
-/// @return The length of the leading run of @p s inside @p set.
+/** As strspn(); unlike it, the result is an int and NULL arguments read as "".
+ * @param s The string scanned.
+ * @param set The characters that make up the run.
+ * @return The length of the leading run of @p s inside @p set. */
 VORELTEXT_API int vtxt_Text_strspn(const char* s, const char* set);
-/// Tokenizes @p str in place, writing at most one NUL per call, over the
-/// delimiter that ends the token. Unlike strtok_r(): while `*saveptr` is not
-/// NULL it is where scanning continues and a non-NULL @p str is ignored, so set
-/// `*saveptr = NULL` before the first call. `*saveptr` is NULL once a call has
-/// returned NULL (already after the last token when no delimiter follows it).
-/// @param str The string tokenized, read while `*saveptr` is NULL.
-/// @param delimiters The characters that separate tokens; NULL or "" makes the
-///                   rest one token.
-/// @param[in,out] saveptr Where the next call continues; a NULL @p saveptr
-///                        gives NULL.
-/// @return The next token, or NULL when none is left.
+/** Tokenizes @p str in place, writing at most one NUL per call, over the
+ * delimiter that ends the token. Unlike strtok_r(): while `*saveptr` is not
+ * NULL it is where scanning continues and a non-NULL @p str is ignored, so set
+ * `*saveptr = NULL` before the first call. `*saveptr` is NULL once a call has
+ * returned NULL (already after the last token when no delimiter follows it).
+ * @param str The string tokenized, read while `*saveptr` is NULL.
+ * @param delimiters The characters that separate tokens; NULL or "" makes the
+ *                   rest one token.
+ * @param[in,out] saveptr Where the next call continues; a NULL @p saveptr
+ *                        gives NULL.
+ * @return The next token, or NULL when none is left. */
 VORELTEXT_API char* vtxt_Text_strtok_r(char* str, const char* delimiters, char** saveptr);
-/// @}
+/** @} */
 
 /**
  * @name Copying and joining
- * Unlike the C library these never write more than they are told they may:
- * strcpy, strncpy and strncat treat @p dst as 32767 bytes (so at most 32766
- * characters), strcat takes @p dst's capacity in bytes. strcpy and strncpy
- * give NULL for a NULL @p dst; a negative @p n counts as 0.
+ * Only vtxt_Text_strcat() is told how large @p dst is, and refuses a result
+ * that would not fit. The others write what their C library namesakes write
+ * (strncpy less: it never pads), so @p dst must be sized as for those; they
+ * only refuse a result of more than 32767 bytes, terminator included.
  * @{ */
-/// Copies @p src, writing at most strlen(src) + 1 bytes. A @p src of 32767
-/// characters or more lets the C++ error #VTXT_BUFFER_TOO_SMALL pass to the
-/// caller (a C caller must not let that happen), with @p dst holding "".
-/// @param dst The array written.
-/// @param src The string copied.
-/// @return @p dst, or NULL for a NULL @p dst.
-/// @throws char* #VTXT_BUFFER_TOO_SMALL when @p src has 32767 characters or
-///         more.
+/** Copies @p src and its terminator: writes strlen(src) + 1 bytes, as
+ * strcpy() does. Nothing but the limit below bounds the copy, so @p dst must
+ * hold them. Unlike strcpy(): a NULL @p dst gives NULL, and a @p src of 32767
+ * characters or more is refused with the C++ error #VTXT_BUFFER_TOO_SMALL,
+ * which passes to the caller with @p dst holding "" (a C caller cannot catch
+ * it and must not let it happen).
+ * @param dst The array written: strlen(src) + 1 bytes.
+ * @param src The string copied.
+ * @return @p dst, or NULL for a NULL @p dst.
+ * @throws char* #VTXT_BUFFER_TOO_SMALL when @p src has 32767 characters or
+ *         more. */
 VORELTEXT_API char* vtxt_Text_strcpy(char* dst, const char* src);
-/// Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m] and
-/// nothing more. Unlike strncpy() it always terminates and never pads. When m
-/// is 32767 or more it writes NUL to dst[0] and dst[m] and returns NULL.
-/// @param dst The array written.
-/// @param src The string copied.
-/// @param n The most characters copied.
-/// @return @p dst; NULL for a NULL @p dst or when m is 32767 or more.
+/** Copies m = min(n, strlen(src)) characters and one NUL: writes dst[0..m],
+ * m + 1 bytes, and nothing more. Unlike strncpy(): it always terminates and
+ * never pads to @p n bytes, a negative @p n counts as 0, a NULL @p dst gives
+ * NULL, and when m is 32767 or more it writes NUL to dst[0] and dst[m] only
+ * and returns NULL.
+ * @param dst The array written: m + 1 bytes.
+ * @param src The string copied.
+ * @param n The most characters copied.
+ * @return @p dst; NULL for a NULL @p dst or when m is 32767 or more. */
 VORELTEXT_API char* vtxt_Text_strncpy(char* dst, const char* src, int n);
-/// Appends @p src when strlen(dst) + strlen(src) + 1 <= @p capacity; otherwise
-/// writes nothing and returns NULL. An empty @p src returns @p dst unchanged.
-/// @param dst The string appended to (NULL has capacity 0).
-/// @param capacity The bytes @p dst holds, terminator included.
-/// @param src The string appended.
-/// @return @p dst, or NULL when @p src does not fit.
+/** Appends @p src after the string in @p dst when the result fits
+ * @p capacity: strlen(dst) + strlen(src) + 1 <= @p capacity. Unlike strcat():
+ * it is told the size of @p dst, and writes nothing and returns NULL where a
+ * result would not fit; an empty @p src returns @p dst unchanged whatever
+ * @p capacity says.
+ * @param dst The string appended to (NULL has capacity 0).
+ * @param capacity The bytes @p dst holds, terminator included.
+ * @param src The string appended.
+ * @return @p dst, or NULL when @p src does not fit. */
 VORELTEXT_API char* vtxt_Text_strcat(char* dst, int capacity, const char* src);
-/// Appends min(n, strlen(src)) characters within 32767 bytes, else writes
-/// nothing and returns NULL. Nothing to append returns @p dst unchanged.
-/// @param dst The string appended to (NULL has capacity 0).
-/// @param src The string appended.
-/// @param n The most characters appended.
-/// @return @p dst, or NULL when the characters do not fit.
+/** Appends m = min(n, strlen(src)) characters and one NUL after the string in
+ * @p dst: strlen(dst) + m + 1 bytes in all, as strncat() writes, which
+ * @p dst must hold. Unlike strncat(): a result of more than 32767 bytes is
+ * refused (nothing written, NULL returned), a negative @p n counts as 0, and
+ * m == 0 returns @p dst unchanged.
+ * @param dst The string appended to (NULL has capacity 0).
+ * @param src The string appended.
+ * @param n The most characters appended.
+ * @return @p dst, or NULL when the characters do not fit. */
 VORELTEXT_API char* vtxt_Text_strncat(char* dst, const char* src, int n);
-/// @}
+/** @} */
 
 /**
  * @name Comparing
- * Unlike the C library the result is exactly -1, 0 or 1, and the characters
- * order as signed bytes (0x80..0xFF before 0x01..0x7F). An empty string
- * against a non-empty one orders first whatever @p n is, @p n == 0 included.
+ * Characters order as signed bytes: 0x80..0xFF before 0x01..0x7F and before
+ * the terminator (0) of a shorter string, yet an empty string orders first.
+ * A program that swaps strcmp() for these sees `"a"` after `"a\x80"` and `""`
+ * before `"\x80"`.
  * @{ */
-/// As strcmp(), with the differences above.
-/// @param s1 The first string.
-/// @param s2 The second string.
-/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+/** As strcmp(); unlike it, the result is exactly -1, 0 or 1, and characters
+ * order as signed bytes. So `"a"` sorts after `"a\x80"`, while the empty
+ * string sorts before every other (`""` before `"\x80"`).
+ * @param s1 The first string.
+ * @param s2 The second string.
+ * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text_strcmp(const char* s1, const char* s2);
-/// As strncmp(), with the differences above.
-/// @param s1 The first string.
-/// @param s2 The second string.
-/// @param n The most characters compared.
-/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+/** As strncmp(); unlike it, the result is exactly -1, 0 or 1, and characters
+ * order as signed bytes. So `"a"` sorts after `"a\x80"`, while an empty
+ * string sorts before every other (`""` before `"\x80"`) whatever @p n is,
+ * @p n == 0 included.
+ * @param s1 The first string.
+ * @param s2 The second string.
+ * @param n The most characters compared.
+ * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text_strncmp(const char* s1, const char* s2, unsigned int n);
-/// As strcmp() with case folded by tolower() in the current locale, with the
-/// differences above.
-/// @param s1 The first string.
-/// @param s2 The second string.
-/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+/** As strcmp() with case folded by tolower() in the current locale; unlike
+ * it, the result is exactly -1, 0 or 1, and characters order as signed bytes.
+ * So `"a"` sorts after `"a\x80"`, while the empty string sorts before every
+ * other (`""` before `"\x80"`).
+ * @param s1 The first string.
+ * @param s2 The second string.
+ * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text__stricmp(const char* s1, const char* s2);
-/// As strncmp() with case folded by tolower() in the current locale, with the
-/// differences above.
-/// @param s1 The first string.
-/// @param s2 The second string.
-/// @param n The most characters compared.
-/// @return -1, 0 or 1 as @p s1 orders before, with or after @p s2.
+/** As strncmp() with case folded by tolower() in the current locale; unlike
+ * it, the result is exactly -1, 0 or 1, and characters order as signed bytes.
+ * So `"a"` sorts after `"a\x80"`, while an empty string sorts before every
+ * other (`""` before `"\x80"`) whatever @p n is, @p n == 0 included.
+ * @param s1 The first string.
+ * @param s2 The second string.
+ * @param n The most characters compared.
+ * @return -1, 0 or 1 as @p s1 orders before, with or after @p s2. */
 VORELTEXT_API int vtxt_Text__strnicmp(const char* s1, const char* s2, unsigned int n);
-/// @}
+/** @} */
 
 #if !defined(_WIN32)
 /**
@@ -343,20 +373,27 @@ VORELTEXT_API int vtxt_Text__strnicmp(const char* s1, const char* s2, unsigned i
  * The lookup that VorelText::Text::Load() uses where the platform has none; see
  * #vtxt_Module.
  * @{ */
-/// Copies the string with this id, cut to size - 1 characters and always
-/// NUL-terminated, into @p buffer, as the platform's lookup does on Windows.
-/// A missing id, a NULL module or an entry whose text is NULL gives 0 and an
-/// empty string; where two entries share an id the first wins.
-/// @param module The table searched.
-/// @param id The string's id.
-/// @param buffer The array written; with NULL nothing is written.
-/// @param size The bytes @p buffer holds; with 0 or less nothing is written.
-/// @return The count copied, without the NUL; 0 when nothing was written.
+/** Copies the string with this id, cut to size - 1 characters and always
+ * NUL-terminated, into @p buffer, as the platform's lookup does on Windows.
+ * A missing id, a NULL module or an entry whose text is NULL gives 0 and an
+ * empty string; where two entries share an id the first wins.
+ * @param module The table searched.
+ * @param id The string's id.
+ * @param buffer The array written; with NULL nothing is written.
+ * @param size The bytes @p buffer holds; with 0 or less nothing is written.
+ * @return The count copied, without the NUL; 0 when nothing was written. */
 VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buffer, int size);
-/// @}
+/** @} */
 #endif
 
-/// @}
+/** @} */
+
+/* The C++ part below keeps its // comments. GCC lexes them even where it
+ * skips them, and in C89 mode with -pedantic warns about them (gnu89) or about
+ * the quotes in them (c89): a C compiler reads the rest as a system header. */
+#if !defined(__cplusplus) && defined(__GNUC__)
+#pragma GCC system_header
+#endif
 
 #ifdef __cplusplus
 } /* extern "C" */
@@ -1158,11 +1195,11 @@ template <> struct hash<VorelText::Char> {
 #if defined(VORELTEXT_DOXYGEN)
 /* Macros a program may define before including this header, declared here
  * for the reference only. */
-/// Define when linking the static library: makes #VORELTEXT_API empty. The
-/// CMake target and the pkg-config file of a static build define it.
+/** Define when linking the static library: makes #VORELTEXT_API empty. The
+ * CMake target and the pkg-config file of a static build define it. */
 #define VORELTEXT_STATIC
-/// Define to keep this header from declaring `HINSTANCE`, for code that has a
-/// `HINSTANCE` of its own; the module type is still #vtxt_Module.
+/** Define to keep this header from declaring `HINSTANCE`, for code that has a
+ * `HINSTANCE` of its own; the module type is still #vtxt_Module. */
 #define VORELTEXT_NO_HINSTANCE
 #endif
 
