@@ -41,8 +41,8 @@
 #ifndef VORELTEXT_H
 #define VORELTEXT_H
 
-/* What a C compiler sees of this header, down to the end of the extern "C"
- * block, compiles as C89: no // comments there. */
+/* Only C comments in this header, its C++ part included: a C89 compiler
+ * reads even the lines it skips, and a // comment there is an error. */
 
 #include <stdarg.h>
 
@@ -388,13 +388,6 @@ VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buf
 
 /** @} */
 
-/* The C++ part below keeps its // comments. GCC lexes them even where it
- * skips them, and in C89 mode with -pedantic warns about them (gnu89) or about
- * the quotes in them (c89): a C compiler reads the rest as a system header. */
-#if !defined(__cplusplus) && defined(__GNUC__)
-#pragma GCC system_header
-#endif
-
 #ifdef __cplusplus
 } /* extern "C" */
 
@@ -404,9 +397,9 @@ VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buf
 #include <type_traits>
 
 #if defined(VORELTEXT_DOXYGEN)
-/// 1 where the header is compiled as C++17 or later (MSVC reports it in
-/// `_MSVC_LANG`), which declares the `std::string` and `std::string_view`
-/// members of VorelText::Text; 0 before C++17.
+/** 1 where the header is compiled as C++17 or later (MSVC reports it in
+ * `_MSVC_LANG`), which declares the `std::string` and `std::string_view`
+ * members of VorelText::Text; 0 before C++17. */
 #define VORELTEXT_CXX17 1
 #elif defined(_MSVC_LANG)
 #define VORELTEXT_CXX17 (_MSVC_LANG >= 201703L)
@@ -417,18 +410,18 @@ VORELTEXT_API int vtxt_LoadString(vtxt_Module module, unsigned int id, char* buf
 #include <string_view>
 #endif
 
-/// The library's classes.
+/** The library's classes. */
 namespace VorelText {
 
 #if !defined(VORELTEXT_DOXYGEN)
 namespace detail {
-struct TextAccess; // the library's own access to Text's fields
+struct TextAccess; /* the library's own access to Text's fields */
 
-// A format of the formatting constructor: a char* or what converts to one, as
-// the constructor took before it was a template, or a string literal (a const
-// char array). Not a const char* pointer, which is data more often than a
-// format (a count after it would be formatted), nor a null pointer constant
-// (0, NULL, nullptr), which keeps selecting Text(vtxt_Module, unsigned int).
+/* A format of the formatting constructor: a char* or what converts to one, as
+ * the constructor took before it was a template, or a string literal (a const
+ * char array). Not a const char* pointer, which is data more often than a
+ * format (a count after it would be formatted), nor a null pointer constant
+ * (0, NULL, nullptr), which keeps selecting Text(vtxt_Module, unsigned int). */
 template <typename T>
 struct IsCharArray
     : std::integral_constant<
@@ -441,14 +434,14 @@ struct IsFormat : std::integral_constant<bool, (std::is_convertible<const Format
                                                 IsCharArray<Format>::value) &&
                                                    !std::is_same<Format, std::nullptr_t>::value> {};
 
-// What a printf format can convert: numbers, pointers, enums. A class passed
-// through `...` is undefined behaviour, so it does not compile.
+/* What a printf format can convert: numbers, pointers, enums. A class passed
+ * through `...` is undefined behaviour, so it does not compile. */
 template <typename... Values> struct AreFormatValues : std::true_type {};
 template <typename First, typename... Rest>
 struct AreFormatValues<First, Rest...>
     : std::integral_constant<bool,
                              std::is_scalar<First>::value && AreFormatValues<Rest...>::value> {};
-} // namespace detail
+} /* namespace detail */
 #endif
 
 /**
@@ -461,114 +454,114 @@ struct AreFormatValues<First, Rest...>
  */
 class VORELTEXT_API Char {
 public:
-    /// The character.
+    /** The character. */
     char value;
 
     /** @name Construction and conversion
      * @{ */
-    /// The NUL character.
+    /** The NUL character. */
     Char();
-    /// A copy. @param other The character copied.
+    /** A copy. @param other The character copied. */
     Char(const Char& other);
-    /// Holds @p c (and converts a char where a Char is expected). @param c The character.
+    /** Holds @p c (and converts a char where a Char is expected). @param c The character. */
     Char(char c);
-    /// Copies @p other's value. @param other The character copied. @return This object.
+    /** Copies @p other's value. @param other The character copied. @return This object. */
     Char& operator=(const Char& other);
-    /// Stores @p c. @param c The character. @return This object.
+    /** Stores @p c. @param c The character. @return This object. */
     Char& operator=(char c);
-    /// Does nothing: a Char owns nothing.
+    /** Does nothing: a Char owns nothing. */
     ~Char();
-    /// Converts to char. @return The character.
+    /** Converts to char. @return The character. */
     operator char() const;
-    /// @}
+    /** @} */
 
     /**
      * @name Classification
      * Each tests the character in the C library's current locale.
      * @{ */
-    /// Tests with isalpha(). @return Whether this is a letter.
+    /** Tests with isalpha(). @return Whether this is a letter. */
     bool IsAlpha() const;
-    /// Tests with isalnum(). @return Whether this is a letter or a digit.
+    /** Tests with isalnum(). @return Whether this is a letter or a digit. */
     bool IsAlphaNum() const;
-    /// Tests the range 0x00..0x7F. @return Whether this is an ASCII character.
+    /** Tests the range 0x00..0x7F. @return Whether this is an ASCII character. */
     bool IsAscii() const;
-    /// Tests with iscntrl(). @return Whether this is a control character.
+    /** Tests with iscntrl(). @return Whether this is a control character. */
     bool IsControl() const;
-    /// Tests with isdigit(). @return Whether this is a decimal digit.
+    /** Tests with isdigit(). @return Whether this is a decimal digit. */
     bool IsDigit() const;
-    /// Tests with isgraph(). @return Whether this is printable and not the blank.
+    /** Tests with isgraph(). @return Whether this is printable and not the blank. */
     bool IsGraph() const;
-    /// Tests with islower(). @return Whether this is a lower-case letter.
+    /** Tests with islower(). @return Whether this is a lower-case letter. */
     bool IsLower() const;
-    /// Tests with isprint(). @return Whether this is printable, the blank included.
+    /** Tests with isprint(). @return Whether this is printable, the blank included. */
     bool IsPrint() const;
-    /// Tests with ispunct(). @return Whether this is punctuation.
+    /** Tests with ispunct(). @return Whether this is punctuation. */
     bool IsPunct() const;
-    /// Tests for the blank 0x20 only. @return Whether this is the blank.
+    /** Tests for the blank 0x20 only. @return Whether this is the blank. */
     bool IsSpace() const;
-    /// Tests with isupper(). @return Whether this is an upper-case letter.
+    /** Tests with isupper(). @return Whether this is an upper-case letter. */
     bool IsUpper() const;
-    /// Tests with isspace(), which is handed the unsigned byte (0xFF too).
-    /// @return Whether this is white space: the blank, tab, newline, vertical
-    ///         tab, form feed, carriage return, or what the locale adds.
+    /** Tests with isspace(), which is handed the unsigned byte (0xFF too).
+     * @return Whether this is white space: the blank, tab, newline, vertical
+     *         tab, form feed, carriage return, or what the locale adds. */
     bool IsWhiteSpace() const;
-    /// @}
+    /** @} */
 
     /** @name Case
      * @{ */
-    /// Converts this character in place with tolower(). @return The new value.
+    /** Converts this character in place with tolower(). @return The new value. */
     char ToLower();
-    /// Converts this character in place with toupper(). @return The new value.
+    /** Converts this character in place with toupper(). @return The new value. */
     char ToUpper();
-    /// @}
+    /** @} */
 
     /**
      * @name Comparison
      * Values compare as signed 8-bit numbers, this object on the left.
      * @{ */
-    /// @param other The right operand. @return Whether the values are equal.
+    /** @param other The right operand. @return Whether the values are equal. */
     bool operator==(const Char& other) const;
-    /// @param c The right operand. @return Whether the values are equal.
+    /** @param c The right operand. @return Whether the values are equal. */
     bool operator==(char c) const;
-    /// @param other The right operand. @return Whether the values differ.
+    /** @param other The right operand. @return Whether the values differ. */
     bool operator!=(const Char& other) const;
-    /// @param c The right operand. @return Whether the values differ.
+    /** @param c The right operand. @return Whether the values differ. */
     bool operator!=(char c) const;
-    /// @param other The right operand. @return Whether this orders before @p other.
+    /** @param other The right operand. @return Whether this orders before @p other. */
     bool operator<(const Char& other) const;
-    /// @param c The right operand. @return Whether this orders before @p c.
+    /** @param c The right operand. @return Whether this orders before @p c. */
     bool operator<(char c) const;
-    /// @param other The right operand. @return Whether this orders no later than @p other.
+    /** @param other The right operand. @return Whether this orders no later than @p other. */
     bool operator<=(const Char& other) const;
-    /// @param c The right operand. @return Whether this orders no later than @p c.
+    /** @param c The right operand. @return Whether this orders no later than @p c. */
     bool operator<=(char c) const;
-    /// @param other The right operand. @return Whether this orders after @p other.
+    /** @param other The right operand. @return Whether this orders after @p other. */
     bool operator>(const Char& other) const;
-    /// @param c The right operand. @return Whether this orders after @p c.
+    /** @param c The right operand. @return Whether this orders after @p c. */
     bool operator>(char c) const;
-    /// @param other The right operand. @return Whether this orders no earlier than @p other.
+    /** @param other The right operand. @return Whether this orders no earlier than @p other. */
     bool operator>=(const Char& other) const;
-    /// @param c The right operand. @return Whether this orders no earlier than @p c.
+    /** @param c The right operand. @return Whether this orders no earlier than @p c. */
     bool operator>=(char c) const;
-    /// @}
+    /** @} */
 
     /**
      * @name A char on the left
      * In the same signed order.
      * @{ */
-    /// @param c The left operand. @param d The right operand. @return `d == c`.
+    /** @param c The left operand. @param d The right operand. @return `d == c`. */
     friend bool operator==(char c, const Char& d) { return d == c; }
-    /// @param c The left operand. @param d The right operand. @return `d != c`.
+    /** @param c The left operand. @param d The right operand. @return `d != c`. */
     friend bool operator!=(char c, const Char& d) { return d != c; }
-    /// @param c The left operand. @param d The right operand. @return `d > c`.
+    /** @param c The left operand. @param d The right operand. @return `d > c`. */
     friend bool operator<(char c, const Char& d) { return d > c; }
-    /// @param c The left operand. @param d The right operand. @return `d >= c`.
+    /** @param c The left operand. @param d The right operand. @return `d >= c`. */
     friend bool operator<=(char c, const Char& d) { return d >= c; }
-    /// @param c The left operand. @param d The right operand. @return `d < c`.
+    /** @param c The left operand. @param d The right operand. @return `d < c`. */
     friend bool operator>(char c, const Char& d) { return d < c; }
-    /// @param c The left operand. @param d The right operand. @return `d <= c`.
+    /** @param c The left operand. @param d The right operand. @return `d <= c`. */
     friend bool operator>=(char c, const Char& d) { return d <= c; }
-    /// @}
+    /** @} */
 };
 
 /**
@@ -626,96 +619,97 @@ public:
      * access and conversion to numbers. The flags start true: case-sensitive,
      * searching forward.
      * @{ */
-    /// A Text without a buffer.
+    /** A Text without a buffer. */
     Text();
-    /// Copies @p s into an owned buffer that reserves 65,536 bytes per
-    /// started block of 256 characters (see Storage), so that it can grow
-    /// without moving.
-    /// @param s The string copied; NULL gives the empty text, with a buffer.
+    /** Copies @p s into an owned buffer that reserves 65,536 bytes per
+     * started block of 256 characters (see Storage), so that it can grow
+     * without moving.
+     * @param s The string copied; NULL gives the empty text, with a buffer. */
     Text(const char* s);
-    /// Copies @p s as it stands, `%` signs included, into CalcBufSize(strlen(s))
-    /// bytes: the size the formatting constructor gives a format without
-    /// conversions. `std::string::data()`, `std::vector<char>::data()` and a
-    /// `char` array select this.
-    /// @param s The string copied; NULL or "" gives a Text without a buffer.
+    /** Copies @p s as it stands, `%` signs included, into CalcBufSize(strlen(s))
+     * bytes: the size the formatting constructor gives a format without
+     * conversions. `std::string::data()`, `std::vector<char>::data()` and a
+     * `char` array select this.
+     * @param s The string copied; NULL or "" gives a Text without a buffer. */
     Text(char* s);
-    /// Copies @p src up to its first NUL into an owned buffer that reserves
-    /// 65,536 bytes per started block of 256 characters (see Storage), or
-    /// takes @p src's buffer over when @p src is temporary. Copies both flags.
-    /// @param src The text copied.
+    /** Copies @p src up to its first NUL into an owned buffer that reserves
+     * 65,536 bytes per started block of 256 characters (see Storage), or
+     * takes @p src's buffer over when @p src is temporary. Copies both flags.
+     * @param src The text copied. */
     Text(const Text& src);
-    /// Takes @p src's buffer as it is (see Ownership); @p src is left without
-    /// one.
-    /// @param src The text moved from.
+    /** Takes @p src's buffer as it is (see Ownership); @p src is left without
+     * one.
+     * @param src The text moved from. */
     Text(Text&& src) noexcept;
-    /// Releases the buffer when this object owns it.
+    /** Releases the buffer when this object owns it. */
     ~Text();
 
-    /// Works inside @p p, which holds @p size bytes (its terminator included);
-    /// the caller keeps @p p alive and releases it. A buffer this object owned
-    /// is NOT released: attach only objects that own none.
-    /// @param p The caller's NUL-terminated array; NULL gives size 0.
-    /// @param size The bytes @p p holds: appends must fit within them.
+    /** Works inside @p p, which holds @p size bytes (its terminator included);
+     * the caller keeps @p p alive and releases it. A buffer this object owned
+     * is NOT released: attach only objects that own none.
+     * @param p The caller's NUL-terminated array; NULL gives size 0.
+     * @param size The bytes @p p holds: appends must fit within them. */
     void Attach(char* p, int size);
-    /// As Attach(char*, int) with size strlen(p) + 1. @param p The caller's NUL-terminated array.
+    /** As Attach(char*, int) with size strlen(p) + 1. @param p The caller's NUL-terminated array.
+     */
     void Attach(char* p);
-    /// Forgets the buffer without releasing it, leaving this object without one.
+    /** Forgets the buffer without releasing it, leaving this object without one. */
     void Detach();
-    /// Stores a NUL at the first byte (if any) and sets length 0.
+    /** Stores a NUL at the first byte (if any) and sets length 0. */
     void Empty();
 
-    /// Tests for the empty text. @return Whether the length is 0.
+    /** Tests for the empty text. @return Whether the length is 0. */
     bool IsEmpty() const;
-    /// Tests for ASCII. @return Whether every one of the `length` characters is 0x00..0x7F.
+    /** Tests for ASCII. @return Whether every one of the `length` characters is 0x00..0x7F. */
     bool IsAscii() const;
-    /// The length, as the operations keep it. @return The characters before the terminator.
+    /** The length, as the operations keep it. @return The characters before the terminator. */
     int LengthGet() const;
-    /// The size. @return The bytes the buffer holds, terminator included; 0 without one.
+    /** The size. @return The bytes the buffer holds, terminator included; 0 without one. */
     int SizeGet() const;
-    /// Sets the case flag, which Compare() and the relational operators read
-    /// on their Text operand (the left one between two Texts).
-    /// @param caseSensitive Whether case counts.
+    /** Sets the case flag, which Compare() and the relational operators read
+     * on their Text operand (the left one between two Texts).
+     * @param caseSensitive Whether case counts. */
     void CaseSensitivitySet(bool caseSensitive);
-    /// The case flag. @return Whether this object's comparisons respect case.
+    /** The case flag. @return Whether this object's comparisons respect case. */
     bool IsCaseSensitive() const;
-    /// Sets the direction flag, which only FindCharacter() reads.
-    /// @param searchForward true to find the first occurrence, false the last.
+    /** Sets the direction flag, which only FindCharacter() reads.
+     * @param searchForward true to find the first occurrence, false the last. */
     void SearchForwardSet(bool searchForward);
-    /// The direction flag. @return Whether FindCharacter() finds the first occurrence.
+    /** The direction flag. @return Whether FindCharacter() finds the first occurrence. */
     bool IsSearchForward() const;
 
-    /// atoi() of the buffer. @return The number; 0 without a buffer.
+    /** atoi() of the buffer. @return The number; 0 without a buffer. */
     int ToInteger() const;
-    /// atol() of the buffer. @return The number; 0 without a buffer.
+    /** atol() of the buffer. @return The number; 0 without a buffer. */
     long ToLong() const;
-    /// atof() of the buffer. @return The number; 0 without a buffer.
+    /** atof() of the buffer. @return The number; 0 without a buffer. */
     double ToDouble() const;
 
-    /// Stores @p c at @p index, unchecked in release builds (keep 0..size-1).
-    /// The length does not change, so a NUL shortens only what strlen sees.
-    /// @param index The position written.
-    /// @param c The character stored.
+    /** Stores @p c at @p index, unchecked in release builds (keep 0..size-1).
+     * The length does not change, so a NUL shortens only what strlen sees.
+     * @param index The position written.
+     * @param c The character stored. */
     void SetAt(int index, char c);
-    /// The buffer itself, writable. Valid until the buffer is replaced or
-    /// released. `std::string s(t)` and `std::string_view v(t)` compile
-    /// through it and so need a Text with a buffer; ViewGet() never does.
-    /// @return The buffer; NULL without one.
+    /** The buffer itself, writable. Valid until the buffer is replaced or
+     * released. `std::string s(t)` and `std::string_view v(t)` compile
+     * through it and so need a Text with a buffer; ViewGet() never does.
+     * @return The buffer; NULL without one. */
     operator char*() const;
-    /// The byte at @p index, unchecked in release builds (keep 0..size-1).
-    /// @param index The position read.
-    /// @return The byte.
+    /** The byte at @p index, unchecked in release builds (keep 0..size-1).
+     * @param index The position read.
+     * @return The byte. */
     char operator[](int index) const;
-    /// As operator[](). @param index The position read. @return The byte.
+    /** As operator[](). @param index The position read. @return The byte. */
     char GetAt(int index) const;
 
-    /// Marks this object temporary (see Ownership): the next copy
-    /// construction, assignment or move from it takes its buffer over, and
-    /// the receiver releases it with `delete[]`. So mark only an object whose
-    /// buffer came from `new[]` (never a caller's stack or static array), and
-    /// copy from it once; afterwards it is only destroyed, and never releases
-    /// the buffer itself.
+    /** Marks this object temporary (see Ownership): the next copy
+     * construction, assignment or move from it takes its buffer over, and
+     * the receiver releases it with `delete[]`. So mark only an object whose
+     * buffer came from `new[]` (never a caller's stack or static array), and
+     * copy from it once; afterwards it is only destroyed, and never releases
+     * the buffer itself. */
     void FlagAsTemp();
-    /// @}
+    /** @} */
 
     /**
      * @name Standard library
@@ -724,69 +718,69 @@ public:
      * C++17, to and from `std::string` and `std::string_view`.
      * @{ */
 #if VORELTEXT_CXX17
-    /// Copies every byte of @p s, NULs included (the length is
-    /// `s.size()`), into CalcBufSize(s.size()) bytes, with the default flags.
-    /// Members that measure with strlen (copies, operator+(), FindString())
-    /// stop at the first NUL, as for any Text holding one. C++17.
-    /// @param s The characters copied.
-    /// @throws std::length_error when @p s has `INT_MAX` characters or more.
+    /** Copies every byte of @p s, NULs included (the length is
+     * `s.size()`), into CalcBufSize(s.size()) bytes, with the default flags.
+     * Members that measure with strlen (copies, operator+(), FindString())
+     * stop at the first NUL, as for any Text holding one. C++17.
+     * @param s The characters copied.
+     * @throws std::length_error when @p s has `INT_MAX` characters or more. */
     Text(std::string_view s) : Text() {
         AssignCounted(s.data(), s.size());
     }
-    /// As Text(std::string_view). C++17.
-    /// @param s The characters copied.
+    /** As Text(std::string_view). C++17.
+     * @param s The characters copied. */
     Text(const std::string& s) : Text() {
         AssignCounted(s.data(), s.size());
     }
-    /// Copies every byte of @p s, NULs included, as Text(std::string_view)
-    /// does, releasing only a buffer this object owned; resets both flags.
-    /// @p s may lie inside this object's own buffer. C++17.
-    /// @param s The characters copied.
-    /// @return This object.
+    /** Copies every byte of @p s, NULs included, as Text(std::string_view)
+     * does, releasing only a buffer this object owned; resets both flags.
+     * @p s may lie inside this object's own buffer. C++17.
+     * @param s The characters copied.
+     * @return This object. */
     Text& operator=(std::string_view s) {
         AssignCounted(s.data(), s.size());
         return *this;
     }
-    /// As operator=(std::string_view). C++17.
-    /// @param s The characters copied.
-    /// @return This object.
+    /** As operator=(std::string_view). C++17.
+     * @param s The characters copied.
+     * @return This object. */
     Text& operator=(const std::string& s) {
         AssignCounted(s.data(), s.size());
         return *this;
     }
-    /// The `length` characters (NULs among them included), valid while the
-    /// buffer is. C++17.
-    /// @return A view of them; empty for a Text without a buffer.
+    /** The `length` characters (NULs among them included), valid while the
+     * buffer is. C++17.
+     * @return A view of them; empty for a Text without a buffer. */
     std::string_view ViewGet() const noexcept {
         return std::string_view(buffer, static_cast<std::size_t>(length));
     }
 #endif
-    /// The first character, writable. @return The buffer; NULL without one.
+    /** The first character, writable. @return The buffer; NULL without one. */
     char* begin() noexcept {
         return buffer;
     }
-    /// The first character. @return The buffer; NULL without one.
+    /** The first character. @return The buffer; NULL without one. */
     const char* begin() const noexcept {
         return buffer;
     }
-    /// Past the `length` characters. @return begin() + LengthGet().
+    /** Past the `length` characters. @return begin() + LengthGet(). */
     char* end() noexcept {
         return buffer + length;
     }
-    /// Past the `length` characters. @return begin() + LengthGet().
+    /** Past the `length` characters. @return begin() + LengthGet(). */
     const char* end() const noexcept {
         return buffer + length;
     }
-    /// A hash consistent with operator==() between texts of the same case
-    /// flag: of the `length` characters as they stand when this object is
-    /// case-sensitive, of them as its comparisons fold them (tolower() in the
-    /// current locale) when it is not. So an unordered container works when
-    /// all its texts are case-sensitive or all are not (operator==() takes the
-    /// left operand's flag, so mixing them is not an equivalence); do not
-    /// change the locale while case-insensitive keys are in one.
-    /// @return The hash; `std::hash<VorelText::Text>` returns it.
+    /** A hash consistent with operator==() between texts of the same case
+     * flag: of the `length` characters as they stand when this object is
+     * case-sensitive, of them as its comparisons fold them (tolower() in the
+     * current locale) when it is not. So an unordered container works when
+     * all its texts are case-sensitive or all are not (operator==() takes the
+     * left operand's flag, so mixing them is not an equivalence); do not
+     * change the locale while case-insensitive keys are in one.
+     * @return The hash; `std::hash<VorelText::Text>` returns it. */
     std::size_t HashGet() const noexcept;
-    /// @}
+    /** @} */
 
     /**
      * @name Assignment and concatenation
@@ -796,79 +790,79 @@ public:
      * and temporary ones throw #VTXT_BUFFER_TOO_SMALL instead, before anything
      * changes.
      * @{ */
-    /// Copies @p src byte for byte over its whole declared size, past its
-    /// terminator; where that size cannot hold its length, the length is cut
-    /// to size - 1 and terminated. A temporary @p src hands its buffer over; a
-    /// @p src of size 0 leaves this object without a buffer. Copies both flags.
-    /// @param src The text copied.
-    /// @return This object.
+    /** Copies @p src byte for byte over its whole declared size, past its
+     * terminator; where that size cannot hold its length, the length is cut
+     * to size - 1 and terminated. A temporary @p src hands its buffer over; a
+     * @p src of size 0 leaves this object without a buffer. Copies both flags.
+     * @param src The text copied.
+     * @return This object. */
     Text& operator=(const Text& src);
-    /// As the move constructor; releases only a buffer this object owned.
-    /// @param src The text moved from.
-    /// @return This object.
+    /** As the move constructor; releases only a buffer this object owned.
+     * @param src The text moved from.
+     * @return This object. */
     Text& operator=(Text&& src) noexcept;
-    /// Copies @p s into CalcBufSize(strlen(s)) bytes and resets both flags.
-    /// @param s The string copied (NULL is the empty text); it may lie inside
-    ///          this object's own buffer.
-    /// @return This object.
+    /** Copies @p s into CalcBufSize(strlen(s)) bytes and resets both flags.
+     * @param s The string copied (NULL is the empty text); it may lie inside
+     *          this object's own buffer.
+     * @return This object. */
     Text& operator=(const char* const s);
-    /// Makes this the one-character text @p c (length 1, even for NUL) in 256
-    /// bytes and resets both flags.
-    /// @param c The character.
-    /// @return This object.
+    /** Makes this the one-character text @p c (length 1, even for NUL) in 256
+     * bytes and resets both flags.
+     * @param c The character.
+     * @return This object. */
     Text& operator=(const Char& c);
 
-    /// Appends the `length` characters of @p src, which may be this object.
-    /// An empty @p src changes nothing.
-    /// @param src The text appended.
-    /// @return This object.
-    /// @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
-    ///         object would have to grow.
+    /** Appends the `length` characters of @p src, which may be this object.
+     * An empty @p src changes nothing.
+     * @param src The text appended.
+     * @return This object.
+     * @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
+     *         object would have to grow. */
     Text& operator+=(const Text& src);
-    /// Appends @p c; a NUL counts in the length like any other character.
-    /// @param c The character appended.
-    /// @return This object.
-    /// @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
-    ///         object would have to grow.
+    /** Appends @p c; a NUL counts in the length like any other character.
+     * @param c The character appended.
+     * @return This object.
+     * @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
+     *         object would have to grow. */
     Text& operator+=(const Char& c);
-    /// Appends @p s up to its first NUL. Even an empty @p s needs room for the
-    /// terminator.
-    /// @param s The string appended (NULL is the empty string).
-    /// @return This object.
-    /// @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
-    ///         object would have to grow.
+    /** Appends @p s up to its first NUL. Even an empty @p s needs room for the
+     * terminator.
+     * @param s The string appended (NULL is the empty string).
+     * @return This object.
+     * @throws char* #VTXT_BUFFER_TOO_SMALL when an attached or temporary
+     *         object would have to grow. */
     Text& operator+=(const char* const s);
 
-    /// Joins this text and @p s; this object is not changed.
-    /// @param s The string appended (NULL is the empty string).
-    /// @return A new Text of both, cut at the first NUL among them, owning
-    ///         exactly its length plus one bytes, with the default flags.
+    /** Joins this text and @p s; this object is not changed.
+     * @param s The string appended (NULL is the empty string).
+     * @return A new Text of both, cut at the first NUL among them, owning
+     *         exactly its length plus one bytes, with the default flags. */
     Text operator+(const char* const s) const;
-    /// Joins this text and @p other; this object is not changed.
-    /// @param other The text appended.
-    /// @return A new Text of both, cut at the first NUL among them, owning
-    ///         exactly its length plus one bytes, with the default flags.
+    /** Joins this text and @p other; this object is not changed.
+     * @param other The text appended.
+     * @return A new Text of both, cut at the first NUL among them, owning
+     *         exactly its length plus one bytes, with the default flags. */
     Text operator+(const Text& other) const;
-    /// Joins this text and @p c; this object is not changed.
-    /// @param c The character appended.
-    /// @return A new Text of both, cut at the first NUL among them, owning
-    ///         exactly its length plus one bytes, with the default flags.
+    /** Joins this text and @p c; this object is not changed.
+     * @param c The character appended.
+     * @return A new Text of both, cut at the first NUL among them, owning
+     *         exactly its length plus one bytes, with the default flags. */
     Text operator+(const Char& c) const;
 
-    /// The @p count characters from @p start (fewer at the end).
-    /// @param start The first position, clamped to 0..length.
-    /// @param count The characters wanted; a negative count reads as 0.
-    /// @return A new Text of them, cut at a NUL among them, owning exactly its
-    ///         length plus one bytes, with the default flags.
+    /** The @p count characters from @p start (fewer at the end).
+     * @param start The first position, clamped to 0..length.
+     * @param count The characters wanted; a negative count reads as 0.
+     * @return A new Text of them, cut at a NUL among them, owning exactly its
+     *         length plus one bytes, with the default flags. */
     Text SubString(int start, int count) const;
-    /// Appends @p src's first @p count characters (to its first NUL). Never
-    /// throws.
-    /// @param src The text appended from.
-    /// @param count The most characters appended; a negative count reads as 0.
-    /// @return true, also when there is nothing to append; false, with this
-    ///         object unchanged, when they do not fit or anything fails.
+    /** Appends @p src's first @p count characters (to its first NUL). Never
+     * throws.
+     * @param src The text appended from.
+     * @param count The most characters appended; a negative count reads as 0.
+     * @return true, also when there is nothing to append; false, with this
+     *         object unchanged, when they do not fit or anything fails. */
     bool Concatenate(const Text& src, int count);
-    /// @}
+    /** @} */
 
     /**
      * @name Search
@@ -877,47 +871,47 @@ public:
      * terminator is never found. Characters match exactly, whatever the case
      * flag; FindCharacter() alone honours IsSearchForward().
      * @{ */
-    /// Finds @p c, first to last or (IsSearchForward() false) last to first.
-    /// @param c The character sought.
-    /// @return The index of its first (or last) occurrence, or -1.
+    /** Finds @p c, first to last or (IsSearchForward() false) last to first.
+     * @param c The character sought.
+     * @return The index of its first (or last) occurrence, or -1. */
     int FindCharacter(char c) const;
-    /// Finds @p c, first to last or (IsSearchForward() false) last to first.
-    /// @param c The character sought.
-    /// @return The index of its first (or last) occurrence, or -1.
+    /** Finds @p c, first to last or (IsSearchForward() false) last to first.
+     * @param c The character sought.
+     * @return The index of its first (or last) occurrence, or -1. */
     int FindCharacter(const Char& c) const;
-    /// Finds @p pattern as strstr() does on the terminated contents (a missing
-    /// buffer is the empty text).
-    /// @param pattern The text sought; "" is found at 0.
-    /// @return The index of its first occurrence, or -1.
+    /** Finds @p pattern as strstr() does on the terminated contents (a missing
+     * buffer is the empty text).
+     * @param pattern The text sought; "" is found at 0.
+     * @return The index of its first occurrence, or -1. */
     int FindString(const Text& pattern) const;
-    /// Skips the characters of @p set.
-    /// @param set The characters skipped.
-    /// @param start The first position; a negative start reads as 0.
-    /// @return The first index >= @p start whose character is not in @p set,
-    ///         or the length; a @p start at or past the length as it is.
+    /** Skips the characters of @p set.
+     * @param set The characters skipped.
+     * @param start The first position; a negative start reads as 0.
+     * @return The first index >= @p start whose character is not in @p set,
+     *         or the length; a @p start at or past the length as it is. */
     int SkipCharacters(const Text& set, int start) const;
-    /// Skips delimiters from `*position`, returns the token up to the next
-    /// delimiter and stores that delimiter's index (or the length) in
-    /// `*position`. This object is not changed.
-    /// @param delimiters The characters that separate tokens.
-    /// @param[in,out] position Where to start, clamped to 0..length; a NULL
-    ///                position gives an empty result.
-    /// @return A copy of the token; empty when no token is left.
+    /** Skips delimiters from `*position`, returns the token up to the next
+     * delimiter and stores that delimiter's index (or the length) in
+     * `*position`. This object is not changed.
+     * @param delimiters The characters that separate tokens.
+     * @param[in,out] position Where to start, clamped to 0..length; a NULL
+     *                position gives an empty result.
+     * @return A copy of the token; empty when no token is left. */
     Text FindToken(const Text& delimiters, int* position) const;
-    /// Finds the first character that is in @p set.
-    /// @param set The characters sought.
-    /// @return Its index, or -1.
+    /** Finds the first character that is in @p set.
+     * @param set The characters sought.
+     * @return Its index, or -1. */
     int FindFromCharacterSet(const Text& set) const;
-    /// Finds the first character that is not in @p set.
-    /// @param set The characters passed over.
-    /// @return Its index; -1 (not the length) when every character is in
-    ///         @p set.
+    /** Finds the first character that is not in @p set.
+     * @param set The characters passed over.
+     * @return Its index; -1 (not the length) when every character is in
+     *         @p set. */
     int FindNotFromCharacterSet(const Text& set) const;
-    /// Removes every occurrence of @p c in place; keeps size and ownership.
-    /// @param c The character removed.
-    /// @return This object.
+    /** Removes every occurrence of @p c in place; keeps size and ownership.
+     * @param c The character removed.
+     * @return This object. */
     Text& Remove(char c);
-    /// @}
+    /** @} */
 
     /**
      * @name Comparison
@@ -928,173 +922,173 @@ public:
      * match the built-in comparison of pointers (through operator char*()) as
      * well.
      * @{ */
-    /// Orders this text and @p other over at most @p count positions. An empty
-    /// text orders before any other whatever @p count is.
-    /// @param other The text compared with.
-    /// @param count The most positions compared; a shorter text's terminator
-    ///              takes part.
-    /// @return -1, 0 or 1 as this text orders before, with or after @p other.
+    /** Orders this text and @p other over at most @p count positions. An empty
+     * text orders before any other whatever @p count is.
+     * @param other The text compared with.
+     * @param count The most positions compared; a shorter text's terminator
+     *              takes part.
+     * @return -1, 0 or 1 as this text orders before, with or after @p other. */
     int Compare(const Text& other, unsigned int count) const;
-    /// @param other The right operand. @return Whether the texts are equal.
+    /** @param other The right operand. @return Whether the texts are equal. */
     bool operator==(const Text& other) const;
-    /// @param s The right operand. @return Whether the texts are equal.
+    /** @param s The right operand. @return Whether the texts are equal. */
     bool operator==(const char* s) const;
-    /// @param c The right operand. @return Whether the texts are equal.
+    /** @param c The right operand. @return Whether the texts are equal. */
     bool operator==(const Char& c) const;
-    /// @param other The right operand. @return Whether the texts differ.
+    /** @param other The right operand. @return Whether the texts differ. */
     bool operator!=(const Text& other) const;
-    /// @param s The right operand. @return Whether the texts differ.
+    /** @param s The right operand. @return Whether the texts differ. */
     bool operator!=(const char* s) const;
-    /// @param c The right operand. @return Whether the texts differ.
+    /** @param c The right operand. @return Whether the texts differ. */
     bool operator!=(const Char& c) const;
-    /// @param other The right operand. @return Whether this text orders first.
+    /** @param other The right operand. @return Whether this text orders first. */
     bool operator<(const Text& other) const;
-    /// @param s The right operand. @return Whether this text orders first.
+    /** @param s The right operand. @return Whether this text orders first. */
     bool operator<(const char* s) const;
-    /// @param c The right operand. @return Whether this text orders first.
+    /** @param c The right operand. @return Whether this text orders first. */
     bool operator<(const Char& c) const;
-    /// @param other The right operand. @return Whether this text orders first or equal.
+    /** @param other The right operand. @return Whether this text orders first or equal. */
     bool operator<=(const Text& other) const;
-    /// @param s The right operand. @return Whether this text orders first or equal.
+    /** @param s The right operand. @return Whether this text orders first or equal. */
     bool operator<=(const char* s) const;
-    /// @param c The right operand. @return Whether this text orders first or equal.
+    /** @param c The right operand. @return Whether this text orders first or equal. */
     bool operator<=(const Char& c) const;
-    /// @param other The right operand. @return Whether this text orders last.
+    /** @param other The right operand. @return Whether this text orders last. */
     bool operator>(const Text& other) const;
-    /// @param s The right operand. @return Whether this text orders last.
+    /** @param s The right operand. @return Whether this text orders last. */
     bool operator>(const char* s) const;
-    /// @param c The right operand. @return Whether this text orders last.
+    /** @param c The right operand. @return Whether this text orders last. */
     bool operator>(const Char& c) const;
-    /// @param other The right operand. @return Whether this text orders last or equal.
+    /** @param other The right operand. @return Whether this text orders last or equal. */
     bool operator>=(const Text& other) const;
-    /// @param s The right operand. @return Whether this text orders last or equal.
+    /** @param s The right operand. @return Whether this text orders last or equal. */
     bool operator>=(const char* s) const;
-    /// @param c The right operand. @return Whether this text orders last or equal.
+    /** @param c The right operand. @return Whether this text orders last or equal. */
     bool operator>=(const Char& c) const;
-    /// @param s The right operand. @return `*this == s`.
+    /** @param s The right operand. @return `*this == s`. */
     bool operator==(char* s) const {
         return *this == static_cast<const char*>(s);
     }
-    /// @param s The right operand. @return `*this != s`.
+    /** @param s The right operand. @return `*this != s`. */
     bool operator!=(char* s) const {
         return *this != static_cast<const char*>(s);
     }
-    /// @param s The right operand. @return `*this < s`.
+    /** @param s The right operand. @return `*this < s`. */
     bool operator<(char* s) const {
         return *this < static_cast<const char*>(s);
     }
-    /// @param s The right operand. @return `*this <= s`.
+    /** @param s The right operand. @return `*this <= s`. */
     bool operator<=(char* s) const {
         return *this <= static_cast<const char*>(s);
     }
-    /// @param s The right operand. @return `*this > s`.
+    /** @param s The right operand. @return `*this > s`. */
     bool operator>(char* s) const {
         return *this > static_cast<const char*>(s);
     }
-    /// @param s The right operand. @return `*this >= s`.
+    /** @param s The right operand. @return `*this >= s`. */
     bool operator>=(char* s) const {
         return *this >= static_cast<const char*>(s);
     }
-    /// @}
+    /** @} */
 
     /**
      * @name A C string or a Char on the left
      * With the Text's case flag, in the same order.
      * @{ */
-    /// @param s The left operand. @param t The right operand. @return `t == s`.
+    /** @param s The left operand. @param t The right operand. @return `t == s`. */
     friend bool operator==(const char* s, const Text& t) {
         return t == s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t != s`.
+    /** @param s The left operand. @param t The right operand. @return `t != s`. */
     friend bool operator!=(const char* s, const Text& t) {
         return t != s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t > s`.
+    /** @param s The left operand. @param t The right operand. @return `t > s`. */
     friend bool operator<(const char* s, const Text& t) {
         return t > s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t >= s`.
+    /** @param s The left operand. @param t The right operand. @return `t >= s`. */
     friend bool operator<=(const char* s, const Text& t) {
         return t >= s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t < s`.
+    /** @param s The left operand. @param t The right operand. @return `t < s`. */
     friend bool operator>(const char* s, const Text& t) {
         return t < s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t <= s`.
+    /** @param s The left operand. @param t The right operand. @return `t <= s`. */
     friend bool operator>=(const char* s, const Text& t) {
         return t <= s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t == s`.
+    /** @param s The left operand. @param t The right operand. @return `t == s`. */
     friend bool operator==(char* s, const Text& t) {
         return t == s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t != s`.
+    /** @param s The left operand. @param t The right operand. @return `t != s`. */
     friend bool operator!=(char* s, const Text& t) {
         return t != s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t > s`.
+    /** @param s The left operand. @param t The right operand. @return `t > s`. */
     friend bool operator<(char* s, const Text& t) {
         return t > s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t >= s`.
+    /** @param s The left operand. @param t The right operand. @return `t >= s`. */
     friend bool operator<=(char* s, const Text& t) {
         return t >= s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t < s`.
+    /** @param s The left operand. @param t The right operand. @return `t < s`. */
     friend bool operator>(char* s, const Text& t) {
         return t < s;
     }
-    /// @param s The left operand. @param t The right operand. @return `t <= s`.
+    /** @param s The left operand. @param t The right operand. @return `t <= s`. */
     friend bool operator>=(char* s, const Text& t) {
         return t <= s;
     }
-    /// @param c The left operand. @param t The right operand. @return `t == c`.
+    /** @param c The left operand. @param t The right operand. @return `t == c`. */
     friend bool operator==(const Char& c, const Text& t) {
         return t == c;
     }
-    /// @param c The left operand. @param t The right operand. @return `t != c`.
+    /** @param c The left operand. @param t The right operand. @return `t != c`. */
     friend bool operator!=(const Char& c, const Text& t) {
         return t != c;
     }
-    /// @param c The left operand. @param t The right operand. @return `t > c`.
+    /** @param c The left operand. @param t The right operand. @return `t > c`. */
     friend bool operator<(const Char& c, const Text& t) {
         return t > c;
     }
-    /// @param c The left operand. @param t The right operand. @return `t >= c`.
+    /** @param c The left operand. @param t The right operand. @return `t >= c`. */
     friend bool operator<=(const Char& c, const Text& t) {
         return t >= c;
     }
-    /// @param c The left operand. @param t The right operand. @return `t < c`.
+    /** @param c The left operand. @param t The right operand. @return `t < c`. */
     friend bool operator>(const Char& c, const Text& t) {
         return t < c;
     }
-    /// @param c The left operand. @param t The right operand. @return `t <= c`.
+    /** @param c The left operand. @param t The right operand. @return `t <= c`. */
     friend bool operator>=(const Char& c, const Text& t) {
         return t <= c;
     }
-    /// @}
+    /** @} */
 
     /** @name Formatting and resources
      * @{ */
-    /// Formats like printf into an owned buffer that always holds the whole
-    /// result: CalcBufSize(strlen(format)) bytes, or CalcBufSize of the
-    /// result's length when that does not fit. A formatted NUL ends the text.
-    /// Only a format followed by at least one value selects this: a string
-    /// alone is copied as it stands (Text(char*), Text(const char*)).
-    /// Compilers do not check the values against the format.
-    /// @tparam Format A `char*` (or a type that converts to one, as Text
-    ///                does), a `char` array or a string literal. A `const
-    ///                char*` does not compile here, and a null pointer
-    ///                constant selects Text(vtxt_Module, unsigned int).
-    /// @tparam First, Rest Numbers, pointers or enums, as printf takes them;
-    ///                a class (`std::string`, Text) does not compile: pass
-    ///                `s.c_str()` or `static_cast<const char*>(t)`.
-    /// @param format The format. NULL or "" gives a Text without a buffer, and
-    ///               one the C library cannot format (an encoding error) the
-    ///               empty text.
-    /// @param first The first value the format converts.
-    /// @param rest The other values.
+    /** Formats like printf into an owned buffer that always holds the whole
+     * result: CalcBufSize(strlen(format)) bytes, or CalcBufSize of the
+     * result's length when that does not fit. A formatted NUL ends the text.
+     * Only a format followed by at least one value selects this: a string
+     * alone is copied as it stands (Text(char*), Text(const char*)).
+     * Compilers do not check the values against the format.
+     * @tparam Format A `char*` (or a type that converts to one, as Text
+     *                does), a `char` array or a string literal. A `const
+     *                char*` does not compile here, and a null pointer
+     *                constant selects Text(vtxt_Module, unsigned int).
+     * @tparam First, Rest Numbers, pointers or enums, as printf takes them;
+     *                a class (`std::string`, Text) does not compile: pass
+     *                `s.c_str()` or `static_cast<const char*>(t)`.
+     * @param format The format. NULL or "" gives a Text without a buffer, and
+     *               one the C library cannot format (an encoding error) the
+     *               empty text.
+     * @param first The first value the format converts.
+     * @param rest The other values. */
     template <typename Format, typename First, typename... Rest,
               typename std::enable_if<detail::IsFormat<Format>::value, int>::type = 0>
     Text(const Format& format, First first, Rest... rest) : Text() {
@@ -1103,37 +1097,37 @@ public:
                       "pass a string as a const char* (s.c_str())");
         InitFromFormat(format, first, rest...);
     }
-    /// Reads string @p id from the module's string table into an owned buffer
-    /// of 256 bytes or more (see Load()).
-    /// @param module The module read.
-    /// @param id The string's id.
+    /** Reads string @p id from the module's string table into an owned buffer
+     * of 256 bytes or more (see Load()).
+     * @param module The module read.
+     * @param id The string's id. */
     Text(vtxt_Module module, unsigned int id);
-    /// Reads string @p id of the module, growing an owned buffer by 256-byte
-    /// blocks until it fits (never shrinking it). A Text without a buffer
-    /// first gets 256 bytes; an attached or temporary one is read into its own
-    /// buffer, cut to size - 1 characters, and never grows or changes owner. A
-    /// missing string gives the empty text.
-    /// @param module The module read.
-    /// @param id The string's id.
+    /** Reads string @p id of the module, growing an owned buffer by 256-byte
+     * blocks until it fits (never shrinking it). A Text without a buffer
+     * first gets 256 bytes; an attached or temporary one is read into its own
+     * buffer, cut to size - 1 characters, and never grows or changes owner. A
+     * missing string gives the empty text.
+     * @param module The module read.
+     * @param id The string's id. */
     void Load(vtxt_Module module, unsigned int id);
-    /// @}
+    /** @} */
 
     /**
      * @name Case
      * In place, over all `length` characters (past a NUL among them too), as
      * Char converts them; an attached object converts its caller's array.
      * @{ */
-    /// Converts to upper case.
+    /** Converts to upper case. */
     void ToUpper();
-    /// Converts to lower case.
+    /** Converts to lower case. */
     void ToLower();
-    /// @}
+    /** @} */
 
 protected:
-    /// The smallest multiple of 256 greater than @p n.
-    /// @param n A count of characters.
-    /// @return The buffer size for them.
-    /// @throws std::length_error when it does not fit an int.
+    /** The smallest multiple of 256 greater than @p n.
+     * @param n A count of characters.
+     * @return The buffer size for them.
+     * @throws std::length_error when it does not fit an int. */
     int CalcBufSize(int n);
 
 private:
@@ -1141,9 +1135,9 @@ private:
     friend struct detail::TextAccess;
 #endif
     void InitFromBuffer(const char* s);
-    // The formatting constructor's work, once Text() has run.
+    /* The formatting constructor's work, once Text() has run. */
     void InitFromFormat(const char* format, ...);
-    // Assignment of `count` bytes at s, NULs included.
+    /* Assignment of `count` bytes at s, NULs included. */
     void AssignCounted(const char* s, std::size_t count);
 
     char* buffer;
@@ -1156,12 +1150,12 @@ private:
     int blockSize;
 };
 
-/// Writes the `length` characters of @p text, NULs among them included, as
-/// a string of them is written (the stream's width and fill apply). A Text
-/// without a buffer writes nothing and leaves the stream good.
-/// @param out The stream written to.
-/// @param text The text written.
-/// @return @p out.
+/** Writes the `length` characters of @p text, NULs among them included, as
+ * a string of them is written (the stream's width and fill apply). A Text
+ * without a buffer writes nothing and leaves the stream good.
+ * @param out The stream written to.
+ * @param text The text written.
+ * @return @p out. */
 template <typename Traits>
 std::basic_ostream<char, Traits>& operator<<(std::basic_ostream<char, Traits>& out,
                                              const Text& text) {
@@ -1173,22 +1167,22 @@ std::basic_ostream<char, Traits>& operator<<(std::basic_ostream<char, Traits>& o
 #endif
 }
 
-} // namespace VorelText
+} /* namespace VorelText */
 
 namespace std {
-/// Hashes a Text: see VorelText::Text::HashGet().
+/** Hashes a Text: see VorelText::Text::HashGet(). */
 template <> struct hash<VorelText::Text> {
-    /// @param text The text hashed. @return `text.HashGet()`.
+    /** @param text The text hashed. @return `text.HashGet()`. */
     std::size_t operator()(const VorelText::Text& text) const noexcept { return text.HashGet(); }
 };
-/// Hashes a Char by its value, as its operator==() compares it.
+/** Hashes a Char by its value, as its operator==() compares it. */
 template <> struct hash<VorelText::Char> {
-    /// @param c The character hashed. @return Its value as an unsigned byte.
+    /** @param c The character hashed. @return Its value as an unsigned byte. */
     std::size_t operator()(const VorelText::Char& c) const noexcept {
         return static_cast<unsigned char>(c.value);
     }
 };
-} // namespace std
+} /* namespace std */
 
 #endif /* __cplusplus */
 
