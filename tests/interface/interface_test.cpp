@@ -125,7 +125,8 @@ void TemporariesAsArguments() {
     char data[] = "50% off %s%n", format[] = "%d%%";
     std::vector<char> bytes(data, data + sizeof data);
     const Text copied(data), initialised = bytes.data(), textFormat(format);
-    CHECK(copied == "50% off %s%n" && copied.SizeGet() == 256 && initialised == copied);
+    CHECK(copied == "50% off %s%n" && copied.SizeGet() == 256 && initialised == copied &&
+          Text(format + 3) == "%");
     CHECK(Text(format, 50) == "50%" && Text("%s=%c", "x", '1') == "x=1" &&
           Text(textFormat, 7) == "7%");
     CHECK(Text(nullptr, 1u).SizeGet() == 256); // a null module, not a null format
