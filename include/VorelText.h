@@ -712,77 +712,6 @@ public:
     /** @} */
 
     /**
-     * @name Standard library
-     * A Text as a range of its `length` characters, a stream's operand
-     * (`operator<<`), a key of unordered containers (`std::hash`) and, since
-     * C++17, to and from `std::string` and `std::string_view`.
-     * @{ */
-#if VORELTEXT_CXX17
-    /** Copies every byte of @p s, NULs included (the length is
-     * `s.size()`), into CalcBufSize(s.size()) bytes, with the default flags.
-     * Members that measure with strlen (copies, operator+(), FindString())
-     * stop at the first NUL, as for any Text holding one. C++17.
-     * @param s The characters copied.
-     * @throws std::length_error when @p s has `INT_MAX` characters or more. */
-    Text(std::string_view s) : Text() {
-        AssignCounted(s.data(), s.size());
-    }
-    /** As Text(std::string_view). C++17.
-     * @param s The characters copied. */
-    Text(const std::string& s) : Text() {
-        AssignCounted(s.data(), s.size());
-    }
-    /** Copies every byte of @p s, NULs included, as Text(std::string_view)
-     * does, releasing only a buffer this object owned; resets both flags.
-     * @p s may lie inside this object's own buffer. C++17.
-     * @param s The characters copied.
-     * @return This object. */
-    Text& operator=(std::string_view s) {
-        AssignCounted(s.data(), s.size());
-        return *this;
-    }
-    /** As operator=(std::string_view). C++17.
-     * @param s The characters copied.
-     * @return This object. */
-    Text& operator=(const std::string& s) {
-        AssignCounted(s.data(), s.size());
-        return *this;
-    }
-    /** The `length` characters (NULs among them included), valid while the
-     * buffer is. C++17.
-     * @return A view of them; empty for a Text without a buffer. */
-    std::string_view ViewGet() const noexcept {
-        return std::string_view(buffer, static_cast<std::size_t>(length));
-    }
-#endif
-    /** The first character, writable. @return The buffer; NULL without one. */
-    char* begin() noexcept {
-        return buffer;
-    }
-    /** The first character. @return The buffer; NULL without one. */
-    const char* begin() const noexcept {
-        return buffer;
-    }
-    /** Past the `length` characters. @return begin() + LengthGet(). */
-    char* end() noexcept {
-        return buffer + length;
-    }
-    /** Past the `length` characters. @return begin() + LengthGet(). */
-    const char* end() const noexcept {
-        return buffer + length;
-    }
-    /** A hash consistent with operator==() between texts of the same case
-     * flag: of the `length` characters as they stand when this object is
-     * case-sensitive, of them as its comparisons fold them (tolower() in the
-     * current locale) when it is not. So an unordered container works when
-     * all its texts are case-sensitive or all are not (operator==() takes the
-     * left operand's flag, so mixing them is not an equivalence); do not
-     * change the locale while case-insensitive keys are in one.
-     * @return The hash; `std::hash<VorelText::Text>` returns it. */
-    std::size_t HashGet() const noexcept;
-    /** @} */
-
-    /**
      * @name Assignment and concatenation
      * Assignment leaves this object owning its new buffer (a fresh one, or a
      * temporary source's own) and releases only a buffer it owned. Appending
@@ -966,29 +895,17 @@ public:
     /** @param c The right operand. @return Whether this text orders last or equal. */
     bool operator>=(const Char& c) const;
     /** @param s The right operand. @return `*this == s`. */
-    bool operator==(char* s) const {
-        return *this == static_cast<const char*>(s);
-    }
+    bool operator==(char* s) const { return *this == static_cast<const char*>(s); }
     /** @param s The right operand. @return `*this != s`. */
-    bool operator!=(char* s) const {
-        return *this != static_cast<const char*>(s);
-    }
+    bool operator!=(char* s) const { return *this != static_cast<const char*>(s); }
     /** @param s The right operand. @return `*this < s`. */
-    bool operator<(char* s) const {
-        return *this < static_cast<const char*>(s);
-    }
+    bool operator<(char* s) const { return *this < static_cast<const char*>(s); }
     /** @param s The right operand. @return `*this <= s`. */
-    bool operator<=(char* s) const {
-        return *this <= static_cast<const char*>(s);
-    }
+    bool operator<=(char* s) const { return *this <= static_cast<const char*>(s); }
     /** @param s The right operand. @return `*this > s`. */
-    bool operator>(char* s) const {
-        return *this > static_cast<const char*>(s);
-    }
+    bool operator>(char* s) const { return *this > static_cast<const char*>(s); }
     /** @param s The right operand. @return `*this >= s`. */
-    bool operator>=(char* s) const {
-        return *this >= static_cast<const char*>(s);
-    }
+    bool operator>=(char* s) const { return *this >= static_cast<const char*>(s); }
     /** @} */
 
     /**
@@ -996,77 +913,41 @@ public:
      * With the Text's case flag, in the same order.
      * @{ */
     /** @param s The left operand. @param t The right operand. @return `t == s`. */
-    friend bool operator==(const char* s, const Text& t) {
-        return t == s;
-    }
+    friend bool operator==(const char* s, const Text& t) { return t == s; }
     /** @param s The left operand. @param t The right operand. @return `t != s`. */
-    friend bool operator!=(const char* s, const Text& t) {
-        return t != s;
-    }
+    friend bool operator!=(const char* s, const Text& t) { return t != s; }
     /** @param s The left operand. @param t The right operand. @return `t > s`. */
-    friend bool operator<(const char* s, const Text& t) {
-        return t > s;
-    }
+    friend bool operator<(const char* s, const Text& t) { return t > s; }
     /** @param s The left operand. @param t The right operand. @return `t >= s`. */
-    friend bool operator<=(const char* s, const Text& t) {
-        return t >= s;
-    }
+    friend bool operator<=(const char* s, const Text& t) { return t >= s; }
     /** @param s The left operand. @param t The right operand. @return `t < s`. */
-    friend bool operator>(const char* s, const Text& t) {
-        return t < s;
-    }
+    friend bool operator>(const char* s, const Text& t) { return t < s; }
     /** @param s The left operand. @param t The right operand. @return `t <= s`. */
-    friend bool operator>=(const char* s, const Text& t) {
-        return t <= s;
-    }
+    friend bool operator>=(const char* s, const Text& t) { return t <= s; }
     /** @param s The left operand. @param t The right operand. @return `t == s`. */
-    friend bool operator==(char* s, const Text& t) {
-        return t == s;
-    }
+    friend bool operator==(char* s, const Text& t) { return t == s; }
     /** @param s The left operand. @param t The right operand. @return `t != s`. */
-    friend bool operator!=(char* s, const Text& t) {
-        return t != s;
-    }
+    friend bool operator!=(char* s, const Text& t) { return t != s; }
     /** @param s The left operand. @param t The right operand. @return `t > s`. */
-    friend bool operator<(char* s, const Text& t) {
-        return t > s;
-    }
+    friend bool operator<(char* s, const Text& t) { return t > s; }
     /** @param s The left operand. @param t The right operand. @return `t >= s`. */
-    friend bool operator<=(char* s, const Text& t) {
-        return t >= s;
-    }
+    friend bool operator<=(char* s, const Text& t) { return t >= s; }
     /** @param s The left operand. @param t The right operand. @return `t < s`. */
-    friend bool operator>(char* s, const Text& t) {
-        return t < s;
-    }
+    friend bool operator>(char* s, const Text& t) { return t < s; }
     /** @param s The left operand. @param t The right operand. @return `t <= s`. */
-    friend bool operator>=(char* s, const Text& t) {
-        return t <= s;
-    }
+    friend bool operator>=(char* s, const Text& t) { return t <= s; }
     /** @param c The left operand. @param t The right operand. @return `t == c`. */
-    friend bool operator==(const Char& c, const Text& t) {
-        return t == c;
-    }
+    friend bool operator==(const Char& c, const Text& t) { return t == c; }
     /** @param c The left operand. @param t The right operand. @return `t != c`. */
-    friend bool operator!=(const Char& c, const Text& t) {
-        return t != c;
-    }
+    friend bool operator!=(const Char& c, const Text& t) { return t != c; }
     /** @param c The left operand. @param t The right operand. @return `t > c`. */
-    friend bool operator<(const Char& c, const Text& t) {
-        return t > c;
-    }
+    friend bool operator<(const Char& c, const Text& t) { return t > c; }
     /** @param c The left operand. @param t The right operand. @return `t >= c`. */
-    friend bool operator<=(const Char& c, const Text& t) {
-        return t >= c;
-    }
+    friend bool operator<=(const Char& c, const Text& t) { return t >= c; }
     /** @param c The left operand. @param t The right operand. @return `t < c`. */
-    friend bool operator>(const Char& c, const Text& t) {
-        return t < c;
-    }
+    friend bool operator>(const Char& c, const Text& t) { return t < c; }
     /** @param c The left operand. @param t The right operand. @return `t <= c`. */
-    friend bool operator>=(const Char& c, const Text& t) {
-        return t <= c;
-    }
+    friend bool operator>=(const Char& c, const Text& t) { return t <= c; }
     /** @} */
 
     /** @name Formatting and resources
@@ -1121,6 +1002,69 @@ public:
     void ToUpper();
     /** Converts to lower case. */
     void ToLower();
+    /** @} */
+
+    /**
+     * @name Standard library
+     * A Text as a range of its `length` characters, a stream's operand
+     * (`operator<<`), a key of unordered containers (`std::hash`) and, since
+     * C++17, to and from `std::string` and `std::string_view`.
+     * @{ */
+    /** The first character, writable. @return The buffer; NULL without one. */
+    char* begin() noexcept { return buffer; }
+    /** The first character. @return The buffer; NULL without one. */
+    const char* begin() const noexcept { return buffer; }
+    /** Past the `length` characters. @return begin() + LengthGet(). */
+    char* end() noexcept { return buffer + length; }
+    /** Past the `length` characters. @return begin() + LengthGet(). */
+    const char* end() const noexcept { return buffer + length; }
+    /** A hash consistent with operator==() between texts of the same case
+     * flag: of the `length` characters as they stand when this object is
+     * case-sensitive, of them as its comparisons fold them (tolower() in the
+     * current locale) when it is not. So an unordered container works when
+     * all its texts are case-sensitive or all are not (operator==() takes the
+     * left operand's flag, so mixing them is not an equivalence); do not
+     * change the locale while case-insensitive keys are in one.
+     * @return The hash; `std::hash<VorelText::Text>` returns it. */
+    std::size_t HashGet() const noexcept;
+#if VORELTEXT_CXX17
+    /** Copies every byte of @p s, NULs included (the length is
+     * `s.size()`), into CalcBufSize(s.size()) bytes, with the default flags.
+     * Members that measure with strlen (copies, operator+(), FindString())
+     * stop at the first NUL, as for any Text holding one. C++17.
+     * @param s The characters copied.
+     * @throws std::length_error when @p s has `INT_MAX` characters or more. */
+    Text(std::string_view s) : Text() {
+        AssignCounted(s.data(), s.size());
+    }
+    /** As Text(std::string_view). C++17.
+     * @param s The characters copied. */
+    Text(const std::string& s) : Text() {
+        AssignCounted(s.data(), s.size());
+    }
+    /** Copies every byte of @p s, NULs included, as Text(std::string_view)
+     * does, releasing only a buffer this object owned; resets both flags.
+     * @p s may lie inside this object's own buffer. C++17.
+     * @param s The characters copied.
+     * @return This object. */
+    Text& operator=(std::string_view s) {
+        AssignCounted(s.data(), s.size());
+        return *this;
+    }
+    /** As operator=(std::string_view). C++17.
+     * @param s The characters copied.
+     * @return This object. */
+    Text& operator=(const std::string& s) {
+        AssignCounted(s.data(), s.size());
+        return *this;
+    }
+    /** The `length` characters (NULs among them included), valid while the
+     * buffer is. C++17.
+     * @return A view of them; empty for a Text without a buffer. */
+    std::string_view ViewGet() const noexcept {
+        return std::string_view(buffer, static_cast<std::size_t>(length));
+    }
+#endif
     /** @} */
 
 protected:
