@@ -40,6 +40,8 @@ VORELTEXT_KERNEL std::size_t FirstOccurrenceIn(const char* text, std::size_t n, 
     for (std::size_t i = 0; i < starts; i += w) {
         while (starts - i >= 4 * w && !Ops::ByteOrNul4(text + i, needle[0]))
             i += 4 * w;
+        if (i == starts)
+            return kNowhere;
         // The last block overlaps starts already tried: only lanes from i count.
         const std::size_t at = starts - i >= w ? i : starts - w;
         const Lanes from = Ops::kAllLanes & (Ops::kAllLanes << (i - at));
