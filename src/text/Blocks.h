@@ -66,9 +66,6 @@ inline std::size_t FirstLane(Lanes lanes) {
 //                     having copied it to a destination when there are none,
 //                     and CopyUnlessNul4 the same for four blocks in a row,
 //                     answering whether they were copied;
-//   ByteOrNulLanes    the lanes holding c or a NUL, NulLanes those holding a
-//                     NUL, and ByteOrNul4 whether four blocks in a row hold
-//                     either;
 //   KeepUnless        storing the bytes of the block at a source that are not
 //                     c, in order, at a destination no later than the source
 //                     (up to a block is written there), answering how many.
@@ -140,23 +137,6 @@ struct Sse2 {
         return true;
     }
 
-    static Lanes ByteOrNulLanes(const char* p, char c) {
-        const __m128i x = Load(p);
-        return Mask(_mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(c)),
-                                 _mm_cmpeq_epi8(x, _mm_setzero_si128())));
-    }
-    static Lanes NulLanes(const char* p) {
-        return Mask(_mm_cmpeq_epi8(Load(p), _mm_setzero_si128()));
-    }
-    static bool ByteOrNul4(const char* p, char c) {
-        const __m128i x0 = Load(p), x1 = Load(p + 16), x2 = Load(p + 32), x3 = Load(p + 48);
-        const __m128i b = _mm_set1_epi8(c);
-        const __m128i hit =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(x0, b), _mm_cmpeq_epi8(x1, b)),
-                         _mm_or_si128(_mm_cmpeq_epi8(x2, b), _mm_cmpeq_epi8(x3, b)));
-        const __m128i least = _mm_min_epu8(_mm_min_epu8(x0, x1), _mm_min_epu8(x2, x3));
-        return Mask(_mm_or_si128(hit, _mm_cmpeq_epi8(least, _mm_setzero_si128()))) != 0;
-    }
     // Without a byte shuffle, a block that loses bytes goes byte by byte.
     static std::size_t KeepUnless(char* dst, const char* src, char c) {
         const __m128i x = Load(src);
@@ -279,24 +259,6 @@ struct Avx2 {
         return true;
     }
 
-    VORELTEXT_AVX2 static Lanes ByteOrNulLanes(const char* p, char c) {
-        const __m256i x = Load(p);
-        return Mask(_mm256_or_si256(_mm256_cmpeq_epi8(x, _mm256_set1_epi8(c)),
-                                    _mm256_cmpeq_epi8(x, _mm256_setzero_si256())));
-    }
-    VORELTEXT_AVX2 static Lanes NulLanes(const char* p) {
-        return Mask(_mm256_cmpeq_epi8(Load(p), _mm256_setzero_si256()));
-    }
-    VORELTEXT_AVX2 static bool ByteOrNul4(const char* p, char c) {
-        const __m256i x0 = Load(p), x1 = Load(p + 32), x2 = Load(p + 64), x3 = Load(p + 96);
-        const __m256i b = _mm256_set1_epi8(c);
-        const __m256i hit =
-            _mm256_or_si256(_mm256_or_si256(_mm256_cmpeq_epi8(x0, b), _mm256_cmpeq_epi8(x1, b)),
-                            _mm256_or_si256(_mm256_cmpeq_epi8(x2, b), _mm256_cmpeq_epi8(x3, b)));
-        const __m256i least = _mm256_min_epu8(_mm256_min_epu8(x0, x1), _mm256_min_epu8(x2, x3));
-        const __m256i any = _mm256_or_si256(hit, _mm256_cmpeq_epi8(least, _mm256_setzero_si256()));
-        return _mm256_testz_si256(any, any) == 0;
-    }
     // Each 8-byte quarter moves its kept bytes to its front with a byte
     // shuffle and is stored whole where the kept bytes go; each store lies
     // within bytes already loaded, and the next overwrites what follows.
