@@ -8,6 +8,10 @@ namespace VorelText {
 
 namespace {
 
+// From this many characters after the first occurrence on, the blocks, or
+// the loop without a branch on the text, are quicker than the plain loop.
+constexpr long kBranchFree = 128;
+
 // Every character is stored and only a kept one advances: no branch that
 // depends on the text, which a text of many removals would mispredict.
 char* KeepAllButScalar(char* out, const char* in, const char* end, char c) {
@@ -40,11 +44,15 @@ VORELTEXT_AVX2 char* KeepAllButAvx2(char* out, const char* in, const char* end, 
 #endif
 
 char* KeepAllBut(char* out, const char* in, const char* end, char c) {
+    if (end - in < kBranchFree) {
+        for (; in != end; ++in)
+            if (*in != c)
+                *out++ = *in;
+        return out;
+    }
 #if defined(VORELTEXT_BLOCKS)
     if (UseBlocks())
-        return static_cast<std::size_t>(end - in) >= kAvx2Worthwhile && HasAvx2()
-                   ? KeepAllButAvx2(out, in, end, c)
-                   : KeepAllButSse2(out, in, end, c);
+        return HasAvx2() ? KeepAllButAvx2(out, in, end, c) : KeepAllButSse2(out, in, end, c);
 #endif
     return KeepAllButScalar(out, in, end, c);
 }
