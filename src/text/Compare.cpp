@@ -10,6 +10,12 @@ namespace VorelText {
 
 namespace {
 
+#if defined(__GNUC__)
+#define VORELTEXT_OUT_OF_LINE __attribute__((noinline))
+#else
+#define VORELTEXT_OUT_OF_LINE
+#endif
+
 // The order found over the readable positions, or, when they are all equal
 // but the bound reaches further, the guard's: the shorter text's terminator
 // matched a NUL inside the longer text's length, and the text that ends

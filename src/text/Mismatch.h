@@ -20,10 +20,8 @@ inline std::size_t FirstDifferenceScalar(const char* a, const char* b, std::size
 
 #if defined(__GNUC__)
 #define VORELTEXT_ALWAYS_INLINE inline __attribute__((always_inline))
-#define VORELTEXT_OUT_OF_LINE __attribute__((noinline))
 #else
 #define VORELTEXT_ALWAYS_INLINE inline
-#define VORELTEXT_OUT_OF_LINE
 #endif
 
 #if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
