@@ -230,6 +230,8 @@ void StringSearch(int n) {
     };
     add("FindString", haystack, needle);
     add("FindString a^k b in a^n", bench::Adversarial(n), bench::AdversarialNeedle(n));
+    // A first byte that occurs nowhere else: one search for it reaches the end.
+    add("FindString rare first byte", bench::Adversarial(n - 2) + "#1", "#1");
 }
 
 // Sets of 1, 4 and 16 characters. The only member stands last for
@@ -361,11 +363,11 @@ void UpperCase(int n) {
     });
 }
 
-// Removes every blank (about one byte in seven) from a fresh copy each time;
-// both sides pay for restoring the text.
-void Removal(int n) {
-    const std::string words = bench::Words(n);
-    Add("Remove", true, n, n, [words](benchmark::State& state) {
+// Removes every blank from a fresh copy each time; both sides pay for
+// restoring the text.
+void Remove(const std::string& operation, const std::string& words) {
+    const int n = static_cast<int>(words.size());
+    Add(operation, true, n, n, [words](benchmark::State& state) {
         std::vector<char> scratch(words.size() + 1);
         for (auto _ : state) {
             std::memcpy(scratch.data(), words.c_str(), words.size() + 1);
@@ -375,7 +377,7 @@ void Removal(int n) {
             benchmark::DoNotOptimize(text.LengthGet());
         }
     });
-    Add("Remove", false, n, n, [words](benchmark::State& state) {
+    Add(operation, false, n, n, [words](benchmark::State& state) {
         std::string text;
         for (auto _ : state) {
             text.assign(words);
@@ -385,11 +387,31 @@ void Removal(int n) {
     });
 }
 
+// Words, about one blank in seven.
+void Removal(int n) {
+    Remove("Remove", bench::Words(n));
+}
+
+// 256 KiB of letters with a blank at every other byte, every 64th or none.
+void Removals() {
+    constexpr int kSize = 256 << 10;
+    for (int every : {2, 64, 0}) {
+        std::string text = bench::Letters(kSize);
+        for (int i = every - 1; every != 0 && i < kSize; i += every)
+            text[static_cast<std::size_t>(i)] = ' ';
+        Remove(every == 2    ? "Remove every other"
+               : every == 64 ? "Remove 1 in 64"
+                             : "Remove none",
+               text);
+    }
+}
+
 const bench::Registrar registrar([] {
     for (void (*group)(int) : {Construction, Copy, Assignment, Joining, Substrings, CharacterSearch,
                                StringSearch, SetSearch, Tokenizing, Comparison, UpperCase, Removal})
         for (int n : bench::Sizes())
             group(n);
+    Removals();
     Appending();
 });
 

@@ -2,6 +2,7 @@
 // namesakes where the contracts coincide and against plain references where
 // they differ, and Text's searches, comparison and tokens against std::string.
 #include "Checks.h"
+#include "text/Blocks.h"
 
 #include <cctype>
 
@@ -18,6 +19,15 @@ std::string Or(const char* s) {
 }
 
 } // namespace
+
+PathFor::PathFor(std::size_t size) {
+    using VorelText::detail::blocks::Path;
+    const int path = static_cast<int>(Path::kScalar) + static_cast<int>(size % 3);
+    VorelText::detail::blocks::ForcePath(static_cast<Path>(path)); // one not there: no change
+}
+PathFor::~PathFor() {
+    VorelText::detail::blocks::ForcePath(VorelText::detail::blocks::Path::kAutomatic);
+}
 
 char Case(char c, bool upper) {
     const unsigned char byte = static_cast<unsigned char>(c);

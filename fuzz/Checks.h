@@ -56,6 +56,17 @@ private:
     std::size_t at_ = 0;
 };
 
+// Runs one input on the instruction-set path (scalar, SSE2, AVX2) that its
+// size picks, so that each kernel meets every input on every path; then the
+// library chooses again.
+class PathFor {
+public:
+    explicit PathFor(std::size_t size);
+    ~PathFor();
+    PathFor(const PathFor&) = delete;
+    PathFor& operator=(const PathFor&) = delete;
+};
+
 // A mismatch escapes the harness as an exception: libFuzzer sees the crash
 // and keeps the input, the unit tests report the check by name.
 inline void Expect(bool ok, const char* what) {

@@ -44,6 +44,7 @@ void Copy(vfuzz::Input& in) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const vfuzz::PathFor path(size);
     vfuzz::Input in(data, size);
     while (in.More()) {
         const int group = in.Below(5);

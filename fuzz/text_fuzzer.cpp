@@ -308,6 +308,7 @@ private:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const vfuzz::PathFor path(size);
     vfuzz::Input in(data, size);
     Session session(in);
     while (in.More())

@@ -1,6 +1,7 @@
 // The fast paths where the fuzz harnesses' replay does not reach: a
 // difference at every position of every block size and tail, texts that
-// differ only by Latin-1 case pairs, and the thread's own locale.
+// differ only by Latin-1 case pairs, the thread's own locale, and a removal
+// at every position.
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -82,3 +83,24 @@ TEST(FastPath, FollowsTheThreadsLocale) {
     EXPECT_EQ(std::string(lower.bytes.data()), E); // "C" leaves 0xC9 alone
 }
 #endif
+
+// Remove on a text long enough for blocks: a first occurrence moves all that
+// follows, and a second at each place in turn must leave its block, and only
+// its block, one character short; blocks without one are moved whole.
+TEST(FastPath, RemoveAtEveryPosition) {
+    vtest::ForEachPath([] {
+        std::string letters(200, 'a');
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            letters[i] = static_cast<char>('a' + i % 23);
+        for (std::size_t at = 1; at < letters.size(); ++at) {
+            std::string s = letters;
+            s[0] = s[at] = '#';
+            Exact t(s);
+            t.text.Remove('#');
+            const std::string kept = letters.substr(1, at - 1) + letters.substr(at + 1);
+            ASSERT_EQ(std::string(t.bytes.data(), t.bytes.size()) + Ints({t.text.LengthGet()}),
+                      kept + std::string(3, '\0') + Ints({static_cast<long>(kept.size())}))
+                << at;
+        }
+    });
+}

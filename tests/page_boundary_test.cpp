@@ -217,9 +217,10 @@ TEST(PageBoundary, WritesStayInsideTheirArrays) {
             const std::string before = head + '\0' + std::string(n - shortBy, '-');
             copy(2, before, before.size());
         }
-        // Substrings and joins stop at a NUL planted at each place in turn,
-        // and read a text without one right up to an inaccessible byte.
-        Text held;
+        // Substrings, joins and the substring search stop at a NUL planted
+        // at each place in turn; substrings and joins read a text without
+        // one right up to an inaccessible byte, its terminator.
+        Text held, tail(s.substr(n - std::min<std::size_t>(n, 2)).c_str());
         destinations.AttachEnding(held, s);
         for (std::size_t at = 0; at <= n; ++at) {
             const std::string cut = s.substr(0, at);
@@ -227,6 +228,8 @@ TEST(PageBoundary, WritesStayInsideTheirArrays) {
                 held.SetAt(static_cast<int>(at), '\0');
             vfuzz::IsFresh(held.SubString(0, INT_MAX), cut, "SubString");
             vfuzz::IsFresh(held + "+", at < n ? cut : s + '+', "operator+");
+            if (at < n)
+                vfuzz::Expect(held.FindString(tail) == vfuzz::Index(cut.find(tail)), "FindString");
             if (at < n)
                 held.SetAt(static_cast<int>(at), s[at]);
         }

@@ -65,7 +65,10 @@ inline std::size_t FirstLane(Lanes lanes) {
 //   CopyUnlessNul     the lanes of the block at a source that hold a NUL,
 //                     having copied it to a destination when there are none,
 //                     and CopyUnlessNul4 the same for four blocks in a row,
-//                     answering whether they were copied.
+//                     answering whether they were copied;
+//   KeepUnless        storing the bytes of the block at a source that are not
+//                     c, in order, at a destination no later than the source
+//                     (up to a block is written there), answering how many.
 //
 // ASCII letters are found as unsigned (x - first) < 26, done as a signed
 // compare after moving the range to the bottom of the signed bytes.
@@ -134,6 +137,24 @@ struct Sse2 {
         return true;
     }
 
+    // Without a byte shuffle, a block that loses bytes goes byte by byte.
+    static std::size_t KeepUnless(char* dst, const char* src, char c) {
+        const __m128i x = Load(src);
+        const Lanes drop = Mask(_mm_cmpeq_epi8(x, _mm_set1_epi8(c)));
+        if (drop == 0) {
+            Store(dst, x);
+            return kWidth;
+        }
+        char bytes[kWidth];
+        Store(bytes, x);
+        std::size_t kept = 0;
+        for (std::size_t k = 0; k < kWidth; ++k) {
+            dst[kept] = bytes[k];
+            kept += (drop >> k & 1) ^ 1;
+        }
+        return kept;
+    }
+
 private:
     static __m128i Load(const char* p) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
@@ -149,6 +170,22 @@ private:
         return _mm_add_epi8(x, _mm_and_si128(letter, _mm_set1_epi8(delta)));
     }
 };
+
+// For each set of kept lanes among 8: their indexes in order, one per byte
+// from byte 0, and how many there are.
+struct KeptLanes {
+    std::uint64_t order[256];
+    std::uint8_t count[256];
+};
+constexpr KeptLanes MakeKeptLanes() {
+    KeptLanes kept{};
+    for (unsigned lanes = 0; lanes < 256; ++lanes)
+        for (unsigned k = 0; k < 8; ++k)
+            if ((lanes >> k & 1) != 0)
+                kept.order[lanes] |= std::uint64_t{k} << (8 * kept.count[lanes]++);
+    return kept;
+}
+inline constexpr KeptLanes kKept = MakeKeptLanes();
 
 struct Avx2 {
     static constexpr std::size_t kWidth = 32;
@@ -220,6 +257,34 @@ struct Avx2 {
         Store(dst + 64, x2);
         Store(dst + 96, x3);
         return true;
+    }
+
+    // Each 8-byte quarter moves its kept bytes to its front with a byte
+    // shuffle and is stored whole where the kept bytes go; each store lies
+    // within bytes already loaded, and the next overwrites what follows.
+    VORELTEXT_AVX2 static std::size_t KeepUnless(char* dst, const char* src, char c) {
+        const __m256i x = Load(src);
+        const Lanes drop = Mask(_mm256_cmpeq_epi8(x, _mm256_set1_epi8(c)));
+        if (drop == 0) {
+            Store(dst, x);
+            return kWidth;
+        }
+        std::size_t kept = 0;
+        const __m128i halves[2] = {_mm256_castsi256_si128(x), _mm256_extracti128_si256(x, 1)};
+        for (int half = 0; half < 2; ++half) {
+            const Lanes keep = ~drop >> (16 * half);
+            const unsigned low = keep & 0xFF, high = keep >> 8 & 0xFF;
+            const __m128i order =
+                _mm_set_epi64x(static_cast<long long>(kKept.order[high] + 0x0808080808080808),
+                               static_cast<long long>(kKept.order[low]));
+            const __m128i packed = _mm_shuffle_epi8(halves[half], order);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + kept), packed);
+            kept += kKept.count[low];
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + kept),
+                             _mm_unpackhi_epi64(packed, packed));
+            kept += kKept.count[high];
+        }
+        return kept;
     }
 
 private:

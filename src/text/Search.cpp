@@ -1,5 +1,6 @@
 // Text: finding a character or a substring.
 #include "VorelText.h"
+#include "text/Occurrence.h"
 
 #include <cstring>
 
@@ -33,12 +34,18 @@ int Text::FindCharacter(const Char& c) const {
     return FindCharacter(static_cast<char>(c));
 }
 
-// Runs to the terminators, not by length; a missing buffer reads as "".
+// Runs to the terminators, not by length: a NUL inside either text ends it
+// here. A missing buffer reads as "", where only "" is found.
 int Text::FindString(const Text& pattern) const {
-    const char* haystack = buffer == nullptr ? "" : buffer;
     const char* needle = pattern.buffer == nullptr ? "" : pattern.buffer;
-    const char* found = std::strstr(haystack, needle);
-    return found == nullptr ? -1 : static_cast<int>(found - haystack);
+    const std::size_t m = std::strlen(needle);
+    if (m == 0)
+        return 0;
+    if (buffer == nullptr)
+        return -1;
+    const std::size_t at =
+        detail::FirstOccurrence(buffer, static_cast<std::size_t>(length), needle, m);
+    return at == detail::kNowhere ? -1 : static_cast<int>(at);
 }
 
 } // namespace VorelText
