@@ -107,7 +107,7 @@ const std::string kAlphabet = "abcAz`{, \xE9\x80";
 // check throws fails the test.
 template <typename Check> void ForEachPlacement(Check check) {
     static GuardedPage first, second;
-    std::vector<int> lengths = {127, 128, 129, 200};
+    std::vector<int> lengths = {127, 128, 129, 200, 256};
     for (int n = 0; n <= 64; ++n)
         lengths.push_back(n);
     vtest::ForEachPath([&] {

@@ -7,12 +7,15 @@ TEST(Search, OddOperandsAndPositions) {
     Text none, blank(" "), nul("a"), hole("a.b");
     nul.SetAt(0, '\0');  // a set holding NUL must not find the terminator
     hole.SetAt(1, '\0'); // nor a set without NUL one inside the text
-    // The last two: starts whose first and last bytes match, one between not.
+    // The last two: starts whose first and last bytes match, one between not,
+    // in texts long enough to be scanned for the first byte.
+    const std::string scanned(256, '-');
     EXPECT_EQ(Ints({Text("ab").FindString(none), Text("xy").FindFromCharacterSet(nul),
                     Text("   ").SkipCharacters(blank, 5), Text(" x").SkipCharacters(blank, -4),
-                    hole.FindFromCharacterSet(Text("xyz")), Text("axc abc").FindString(Text("abc")),
-                    Text("abXd abcd").FindString(Text("abcd"))}),
-              "0,-1,5,1,-1,4,5");
+                    hole.FindFromCharacterSet(Text("xyz")),
+                    Text(scanned + "axc abc").FindString(Text("abc")),
+                    Text(scanned + "abXd abcd").FindString(Text("abcd"))}),
+              "0,-1,5,1,-1,260,261");
     const Text t("  ab,cd"), u("ab,cd");
     const Text delimiters(" ,");
     for (int from : {-3, 99}) { // clamped to the text

@@ -38,13 +38,10 @@ int Text::FindCharacter(const Char& c) const {
 // here. A missing buffer reads as "", where only "" is found.
 int Text::FindString(const Text& pattern) const {
     const char* needle = pattern.buffer == nullptr ? "" : pattern.buffer;
-    const std::size_t m = std::strlen(needle);
-    if (m == 0)
-        return 0;
     if (buffer == nullptr)
-        return -1;
+        return needle[0] == '\0' ? 0 : -1;
     const std::size_t at =
-        detail::FirstOccurrence(buffer, static_cast<std::size_t>(length), needle, m);
+        detail::FirstOccurrence(buffer, static_cast<std::size_t>(length), needle);
     return at == detail::kNowhere ? -1 : static_cast<int>(at);
 }
 
