@@ -17,21 +17,9 @@ namespace {
 // the C library's substring search takes over.
 constexpr std::size_t kFailSpacing = 256;
 
-// Below this many characters the C library's substring search is as quick
-// on a rare first byte and quicker on a common one: no scan goes first.
-constexpr std::size_t kScanWorthwhile = 256;
-
-// The C library's search from `from` on: the text is NUL-terminated there.
-std::size_t SearchFrom(const char* text, std::size_t from, const char* needle) {
-    const char* found = std::strstr(text + from, needle);
-    return found == nullptr ? kNowhere : static_cast<std::size_t>(found - text);
-}
-
 } // namespace
 
-std::size_t FirstOccurrence(const char* text, std::size_t n, const char* needle) {
-    if (n < kScanWorthwhile)
-        return SearchFrom(text, 0, needle);
+std::size_t ScannedOccurrence(const char* text, std::size_t n, const char* needle) {
     const std::size_t m = std::strlen(needle);
     if (m == 0)
         return 0;
