@@ -45,7 +45,7 @@ TEST(Resource, ConstructorGrowsByBlocksAndLoadNeverShrinks) {
 }
 
 TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
-    vtest::Guarded area(4, ""), one(1, "x");
+    vtest::Guarded area(4, ""), one(3, "xy");
     Text attached, single, source(Resources(), 1);
     attached.Attach(area.data(), 4);
     attached.Load(Resources(), 2);
@@ -55,7 +55,7 @@ TEST(Resource, LoadOnAttachedOrTemporaryStaysWithin) {
     EXPECT_EQ(attached.LengthGet(), 0);
     EXPECT_EQ(static_cast<char*>(attached), area.data());
     EXPECT_EQ(area.Changed(), "0-3");
-    single.Attach(one.data(), 1); // room for the terminator only
+    single.Attach(one.data(), 1); // room for the terminator only: the y is not its to write
     single.Load(Resources(), 1);
     EXPECT_EQ(Show(single) + "," + one.Changed(), " 0/1,0");
     // A temporary keeps its buffer for the object that takes it over.
